@@ -1,0 +1,45 @@
+#include "Form2.h"
+
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+
+namespace kesto::dialogs {
+
+namespace {
+
+constexpr double kNamePoints = 24.0;
+
+} // namespace
+
+Form2::Form2()
+    : PictureDialog(QStringLiteral("Form2"), ui::twipsSize(5805, 3780),
+                    ui::Picture(QStringLiteral(":/assets/winner.svg"))),
+      Label1(new QLabel(QStringLiteral("Label1"), this))
+{
+    setObjectName(QStringLiteral("Form2"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setGeometry(ui::twipsRect(2640, 1920, 2880, 915));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    Label1->setFont(ui::labelFont(kNamePoints));
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, ui::toQColor(kGreen));
+    Label1->setPalette(palette);
+}
+
+void Form2::setName(const QString& name)
+{
+    Label1->setText(name);
+}
+
+bool Form2::isSurface(QPoint pos) const
+{
+    // The name takes clicks for itself and does nothing with them.
+    return !Label1->geometry().contains(pos);
+}
+
+} // namespace kesto::dialogs

@@ -1,0 +1,65 @@
+#include "PictureDialog.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kesto::dialogs {
+
+PictureDialog::PictureDialog(const QString& title, QSize clientSize,
+                             const ui::Picture& background)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), background_(background)
+{
+    setWindowTitle(title);
+    setFixedSize(clientSize);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Not owned by the main window: the program runs on until this is closed
+    // too.
+    setAttribute(Qt::WA_QuitOnClose);
+}
+
+void PictureDialog::centreOn(const QRect& owner)
+{
+    move(owner.center() - rect().center());
+}
+
+void PictureDialog::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void PictureDialog::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    background_.paint(painter, QPointF(0, 0));
+}
+
+void PictureDialog::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton && isSurface(event->position().toPoint());
+}
+
+void PictureDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(pos)
+                       && isSurface(pos);
+    pressed_ = false;
+    if (click) {
+        Form_Click();
+    }
+}
+
+bool PictureDialog::isSurface(QPoint /*pos*/) const
+{
+    return true;
+}
+
+void PictureDialog::Form_Click()
+{
+    close();
+}
+
+} // namespace kesto::dialogs

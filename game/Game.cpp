@@ -1,0 +1,150 @@
+#include "Game.h"
+
+#include "LineTest.h"
+
+#include <iomanip>
+#include <sstream>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::int16_t kBannerSteps = 3;
+constexpr int kSecondsPerMinute = 60;
+constexpr int kMinutesPerHour = 60;
+
+} // namespace
+
+Game::Game(GameView& view) : view_(view)
+{
+    box_.fill(kWhite);
+}
+
+void Game::Form_Load()
+{
+    state_.playerColor.at(1) = kRed;
+    state_.playerColor.at(2) = kGreen;
+    state_.playerColor.at(3) = kYellow;
+    // The word, then the number as it prints with room for a sign: two blanks.
+    state_.playerName.at(1) = "Player  1";
+    state_.playerName.at(2) = "Player  2";
+    state_.playerName.at(3) = "Computer";
+    state_.playMode = 1;
+    state_.inputLocked = kTrue16;
+    state_.bannerStep = 1;
+}
+
+void Game::NewGame()
+{
+    // The blink stops before the board is repainted, so no late tick can
+    // colour a circle of the new game.
+    view_.switchBlinkTimer(false);
+    for (int cell = Board::first; cell <= Board::last; ++cell) {
+        state_.board.at(cell) = kEmpty;
+        paintBox(static_cast<CellIndex>(cell), kWhite);
+    }
+    state_.hoverCell = 1;
+    state_.clockHours = 0;
+    state_.clockMinutes = 0;
+    state_.clockSeconds = 0;
+    view_.switchClockTimer(true);
+    state_.currentPlayer = 1;
+    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+    state_.inputLocked = kFalse16;
+}
+
+void Game::Image2_Click(CellIndex index)
+{
+    if (state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
+        return;
+    }
+    paintBox(index, moverColor());
+    state_.board.at(index) = state_.currentPlayer;
+
+    if (completesLine(state_.board, index, state_.currentPlayer, state_.winLine)) {
+        DeclareWinner();
+        return;
+    }
+    state_.currentPlayer = state_.currentPlayer == 1 ? 2 : 1;
+    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+}
+
+void Game::Image2_MouseMove(CellIndex index)
+{
+    if (state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
+        return;
+    }
+    if (state_.board.at(state_.hoverCell) == kEmpty) {
+        paintBox(state_.hoverCell, kWhite);
+    }
+    state_.hoverCell = index;
+    paintBox(state_.hoverCell, moverColor());
+}
+
+void Game::Timer2_Timer()
+{
+    ++state_.clockSeconds;
+    if (state_.clockSeconds >= kSecondsPerMinute) {
+        ++state_.clockMinutes;
+        state_.clockSeconds -= kSecondsPerMinute;
+    }
+    if (state_.clockMinutes >= kMinutesPerHour) {
+        ++state_.clockHours;
+        state_.clockMinutes -= kMinutesPerHour;
+    }
+    view_.setTimeCaption(clockText(state_.clockHours, state_.clockMinutes, state_.clockSeconds));
+}
+
+void Game::Timer3_Timer()
+{
+    const Color color = moverColor();
+    for (int slot = WinLine::first; slot <= WinLine::last; ++slot) {
+        const CellIndex cell = state_.winLine.at(slot);
+        paintBox(cell, box_.at(cell) == color ? kWhite : color);
+    }
+}
+
+bool Game::advanceBanner()
+{
+    ++state_.bannerStep;
+    if (state_.bannerStep > kBannerSteps) {
+        state_.bannerStep = 1;
+        return true;
+    }
+    return false;
+}
+
+std::string Game::clockText(std::int64_t hours, int minutes, int seconds)
+{
+    std::ostringstream text;
+    text << std::setfill('0') << std::setw(2) << hours << ':' << std::setw(2) << minutes << ':'
+         << std::setw(2) << seconds;
+    return text.str();
+}
+
+void Game::DeclareWinner()
+{
+    state_.inputLocked = kTrue16;
+    view_.switchClockTimer(false);
+    view_.switchBlinkTimer(true);
+    view_.showWinner(state_.playerName.at(state_.currentPlayer));
+    // The five stones already show the winner's colour; painting them again
+    // makes the blink start from its coloured phase.
+    const Color color = moverColor();
+    for (int slot = WinLine::first; slot <= WinLine::last; ++slot) {
+        paintBox(state_.winLine.at(slot), color);
+    }
+}
+
+void Game::paintBox(CellIndex cell, Color color)
+{
+    box_.at(cell) = color;
+    view_.circleChanged(cell);
+}
+
+Color Game::moverColor() const
+{
+    return state_.playerColor.at(state_.currentPlayer);
+}
+
+} // namespace kesto

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "GameState.h"
+#include "GameView.h"
+
+#include <string>
+
+namespace kesto {
+
+// The rules of the game and its record. It keeps the game record and the fill
+// colour of every circle on the board, and tells its view what to show. The
+// window's event handlers call the handlers of the same name here.
+class Game {
+public:
+    explicit Game(GameView& view);
+
+    // Start-up: fills the player tables and locks the board. No game runs
+    // until the first NewGame.
+    void Form_Load();
+
+    // Starts a fresh game, at any moment: stops the blink, empties the board,
+    // restarts the clock and gives the move to Player 1.
+    void NewGame();
+
+    // A click on a cell: places the mover's stone and either declares the
+    // winner or passes the turn. Ignored while the board is locked or when
+    // the cell is taken.
+    void Image2_Click(CellIndex index);
+
+    // The pointer moved over a cell: the empty cell under it previews the
+    // mover's colour, and the previous preview, if still empty, turns white.
+    void Image2_MouseMove(CellIndex index);
+
+    // One second of game time.
+    void Timer2_Timer();
+
+    // One half-second of the winning line's blink.
+    void Timer3_Timer();
+
+    // Moves the banner on by one step, 1, 2, 3, 1, ... Returns true when it
+    // wrapped round to step 1.
+    bool advanceBanner();
+
+    const GameState& state() const { return state_; }
+
+    // The fill colour of the circle on `cell`, 1..100.
+    Color boxColor(CellIndex cell) const { return box_.at(cell); }
+
+    // The clock as the time label shows it: "HH:MM:SS", at least two digits
+    // each, every digit of the hours.
+    static std::string clockText(std::int64_t hours, int minutes, int seconds);
+
+private:
+    void DeclareWinner();
+    void paintBox(CellIndex cell, Color color);
+    Color moverColor() const;
+
+    GameView& view_;
+    GameState state_;
+    OneBasedArray<Color, kCellCount> box_;
+};
+
+} // namespace kesto

@@ -1,0 +1,416 @@
+#include "Form1.h"
+
+#include "CellTarget.h"
+#include "Colors.h"
+#include "Fonts.h"
+#include "PictureBox.h"
+#include "Twips.h"
+#include "dialogs/Form2.h"
+#include "dialogs/frmAbout.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace kesto::ui {
+
+namespace {
+
+// The window and its board, in twips.
+constexpr QSize kClientSize = twipsSize(9630, 6570);
+constexpr int kBoardOrigin = 360; // left and top of cell 1
+constexpr int kCellPitch = 600;   // from one cell to the next
+constexpr int kCellSize = 495;    // side of a circle and of its click square
+constexpr int kCircleBorderWidth = 2;
+constexpr int kLineWidth = 3;     // grid lines and panel borders
+constexpr int kBoardBorderWidth = 4;
+
+// Timer intervals in milliseconds.
+constexpr int kBannerInterval = 500;
+constexpr int kClockInterval = 1000;
+constexpr int kBlinkInterval = 500;
+
+// Label sizes in points.
+constexpr double kLabelPoints = 12.0;
+constexpr double kMakerPoints = 13.5;
+
+const QString kWindowIcon = QStringLiteral(":/assets/icon.svg");
+const QString kLogo = QStringLiteral(":/assets/logo.svg");
+const std::array<QString, 3> kFaces{QStringLiteral(":/assets/face-neutral.svg"),
+                                    QStringLiteral(":/assets/face-smiling.svg"),
+                                    QStringLiteral(":/assets/face-laughing.svg")};
+
+const QString kModeCaption = QStringLiteral("Mode");
+const QString kMenuCaption = QStringLiteral("Menu");
+
+QString arrayName(const char* control, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, QPoint topLeft, const QString& caption,
+                  Color color, double points)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(labelFont(points));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    label->setPalette(palette);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+// Writes a label's caption. The label keeps its top-left corner and grows or
+// shrinks to the right to fit the text.
+void setCaption(QLabel* label, const QString& caption)
+{
+    label->setText(caption);
+    label->adjustSize();
+}
+
+// Windowed controls keep the system's button face behind them, as the dark
+// green of the window is the window's alone.
+void fillWithButtonFace(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* makeButton(QGroupBox* frame, const char* name, const QString& caption,
+                        const QString& tooltip, QRect geometry)
+{
+    auto* button = new QPushButton(caption, frame);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tooltip);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* makeOption(QGroupBox* frame, int index, const QString& caption, QRect geometry)
+{
+    auto* option = new QRadioButton(caption, frame);
+    option->setObjectName(arrayName("Option1", index));
+    option->setGeometry(geometry);
+    fillWithButtonFace(option);
+    return option;
+}
+
+Shape gridShape(QRect bounds, bool solidFill)
+{
+    return Shape{Shape::Figure::Rectangle, bounds, kBlue, kLineWidth, solidFill, kLightBlue};
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(*this), Image1(kLogo)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kesto"));
+    setWindowIcon(QIcon(kWindowIcon));
+    setFixedSize(kClientSize);
+    setFont(controlFont()); // labels carry their own
+
+    createBoard();
+    createLabels();
+    createWindowedControls();
+    createTimers();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    // The dialogs belong to no window while the game runs; they go with the
+    // main window when the program ends.
+    if (winnerDialog_) {
+        winnerDialog_->deleteLater();
+    }
+    if (aboutDialog_) {
+        aboutDialog_->deleteLater();
+    }
+}
+
+QRect Form1::cellRect(CellIndex cell)
+{
+    const int row = (cell - 1) / kBoardSide;
+    const int column = (cell - 1) % kBoardSide;
+    return twipsRect(kBoardOrigin + kCellPitch * column, kBoardOrigin + kCellPitch * row,
+                     kCellSize, kCellSize);
+}
+
+void Form1::createBoard()
+{
+    // The board's background, the outer grid square, then the inner lines:
+    // four solid vertical bars and four hollow horizontal ones in front of
+    // them, so that all ten lines show each way.
+    Shape1[1] = Shape{Shape::Figure::RoundedRectangle, twipsRect(120, 120, 6375, 6375), kBlack,
+                      kBoardBorderWidth, true, kOrange};
+    Shape1[0] = gridShape(twipsRect(600, 600, 5415, 5415), true);
+    for (int bar = 1; bar <= 4; ++bar) {
+        Shape1.at(static_cast<std::size_t>(1 + bar)) =
+            gridShape(twipsRect(1200 * bar, 600, 615, 5415), true);
+        Shape1.at(static_cast<std::size_t>(5 + bar)) =
+            gridShape(twipsRect(600, 1200 * bar, 5415, 615), false);
+    }
+    Shape2 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6600, 2040, 2535, 4335), kBlue,
+                   kLineWidth, true, kSilver};
+    Shape3 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6960, 2280, 2535, 975), kBlue,
+                   kLineWidth, true, kBlack};
+
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        const auto index = static_cast<CellIndex>(cell);
+        auto* target = new CellTarget(index, this);
+        target->setObjectName(arrayName("Image2", cell));
+        target->setGeometry(cellRect(index));
+        connect(target, &CellTarget::clicked, this, &Form1::Image2_Click);
+        connect(target, &CellTarget::mouseMoved, this, &Form1::Image2_MouseMove);
+        Image2.at(cell) = target;
+    }
+}
+
+void Form1::createLabels()
+{
+    Label1 = makeLabel(this, QStringLiteral("Label1"), twipsPoint(7080, 2400),
+                       QStringLiteral("Turn :"), kGreen, kLabelPoints);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), twipsPoint(7080, 2760),
+                       QStringLiteral("Time :"), kGreen, kLabelPoints);
+    giliranlbl = makeLabel(this, QStringLiteral("giliranlbl"), twipsPoint(7920, 2400),
+                           QStringLiteral("None"), kWhite, kLabelPoints);
+    timelbl = makeLabel(this, QStringLiteral("timelbl"), twipsPoint(7920, 2760),
+                        QStringLiteral("00:00:00"), kRed, kLabelPoints);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), twipsPoint(7005, 5880),
+                       QStringLiteral("Five in a row"), kGrey, kMakerPoints);
+}
+
+void Form1::createWindowedControls()
+{
+    // Created back to front: later siblings lie in front of earlier ones.
+    Frame1 = new QGroupBox(kModeCaption, this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(6720, 3360, 2295, 1095));
+    fillWithButtonFace(Frame1);
+    Option1[0] = makeOption(Frame1, 0, QStringLiteral("Player 1 vs Player 2"),
+                            twipsRect(120, 240, 1815, 375));
+    Option1[1] = makeOption(Frame1, 1, QStringLiteral("Player 1 vs Computer"),
+                            twipsRect(120, 600, 1815, 375));
+    Option1[0]->setChecked(true);
+    Option1[1]->setEnabled(false);
+
+    Frame2 = new QGroupBox(kMenuCaption, this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twipsRect(6720, 4560, 2295, 1215));
+    fillWithButtonFace(Frame2);
+    Command1 = makeButton(Frame2, "Command1", QStringLiteral("&Reset"),
+                          QStringLiteral("Let's Play.."), twipsRect(960, 240, 1215, 375));
+    Command2 = makeButton(Frame2, "Command2", QStringLiteral("&About"),
+                          QStringLiteral("Who make me ?"), twipsRect(960, 720, 1215, 375));
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    // The three banner faces sit hidden on the window; the banner box in the
+    // menu frame shows a copy of one of them at a time.
+    for (int face = 1; face <= 3; ++face) {
+        auto* box = new PictureBox(Picture(kFaces.at(static_cast<std::size_t>(face - 1))), this);
+        box->setObjectName(arrayName("Picture2", face));
+        box->move(twipsPoint(6360 + 240 * (face - 1), 360 + 120 * (face - 1)));
+        box->hide();
+        Picture2.at(face) = box;
+    }
+    Picture1 = new PictureBox(Picture2.at(1)->picture(), Frame2);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->move(twipsPoint(240, 360));
+
+    setTabOrder(Option1[0], Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Picture1);
+    Option1[0]->setFocus();
+}
+
+void Form1::createTimers()
+{
+    const auto makeTimer = [this](const char* name, int interval, Qt::TimerType type) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QLatin1String(name));
+        timer->setInterval(interval);
+        timer->setTimerType(type);
+        return timer;
+    };
+    Timer3 = makeTimer("Timer3", kBlinkInterval, Qt::CoarseTimer);
+    Timer2 = makeTimer("Timer2", kClockInterval, Qt::PreciseTimer); // the clock must not drift
+    Timer1 = makeTimer("Timer1", kBannerInterval, Qt::CoarseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    Timer1->start();
+}
+
+void Form1::Form_Load()
+{
+    game_.Form_Load();
+}
+
+void Form1::Command1_Click()
+{
+    NewGame();
+}
+
+void Form1::NewGame()
+{
+    game_.NewGame();
+}
+
+void Form1::Command2_Click()
+{
+    if (!aboutDialog_) {
+        aboutDialog_ = new dialogs::frmAbout();
+        aboutDialog_->centreOn(frameGeometry());
+    }
+    aboutDialog_->showInFront();
+}
+
+void Form1::Image2_Click(CellIndex index)
+{
+    game_.Image2_Click(index);
+}
+
+void Form1::Image2_MouseMove(CellIndex index)
+{
+    game_.Image2_MouseMove(index);
+}
+
+void Form1::Timer1_Timer()
+{
+    // The dots live only in the frame captions: each tick reads them back.
+    if (game_.advanceBanner()) {
+        Frame1->setTitle(kModeCaption);
+        Frame2->setTitle(kMenuCaption);
+    }
+    Frame1->setTitle(Frame1->title().trimmed() + QLatin1Char('.'));
+    Frame2->setTitle(Frame2->title().trimmed() + QLatin1Char('.'));
+    Picture1->setPicture(Picture2.at(game_.state().bannerStep)->picture());
+}
+
+void Form1::Timer2_Timer()
+{
+    game_.Timer2_Timer();
+}
+
+void Form1::Timer3_Timer()
+{
+    game_.Timer3_Timer();
+}
+
+void Form1::circleChanged(CellIndex cell)
+{
+    update(cellRect(cell));
+}
+
+void Form1::setTurnCaption(const std::string& name)
+{
+    setCaption(giliranlbl, QString::fromStdString(name));
+}
+
+void Form1::setTimeCaption(const std::string& time)
+{
+    setCaption(timelbl, QString::fromStdString(time));
+}
+
+void Form1::switchClockTimer(bool on)
+{
+    if (on) {
+        Timer2->start();
+    } else {
+        Timer2->stop();
+    }
+}
+
+void Form1::switchBlinkTimer(bool on)
+{
+    if (on) {
+        Timer3->start();
+    } else {
+        Timer3->stop();
+    }
+}
+
+void Form1::showWinner(const std::string& name)
+{
+    if (!winnerDialog_) {
+        winnerDialog_ = new dialogs::Form2();
+        winnerDialog_->centreOn(frameGeometry());
+    }
+    winnerDialog_->setName(QString::fromStdString(name));
+    winnerDialog_->showInFront();
+}
+
+Shape Form1::circle(CellIndex cell) const
+{
+    return Shape{Shape::Figure::Circle, cellRect(cell), kBlue, kCircleBorderWidth, true,
+                 game_.boxColor(cell)};
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, toQColor(kDarkGreen));
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBoard(painter, dirty);
+    paintPanel(painter);
+}
+
+void Form1::paintBoard(QPainter& painter, const QRect& dirty) const
+{
+    if (!Shape1[1].bounds.intersects(dirty)) {
+        return;
+    }
+    const auto paintCircles = [&](int first, int last) {
+        for (int cell = first; cell <= last; ++cell) {
+            const auto index = static_cast<CellIndex>(cell);
+            if (cellRect(index).intersects(dirty)) {
+                circle(index).paint(painter);
+            }
+        }
+    };
+    // Back to front. The top row of circles lies behind the horizontal bars
+    // (which do not reach it); the other rows lie in front of them.
+    Shape1[1].paint(painter);
+    Shape1[0].paint(painter);
+    for (std::size_t bar = 2; bar <= 5; ++bar) {
+        Shape1.at(bar).paint(painter);
+    }
+    paintCircles(1, kBoardSide);
+    for (std::size_t bar = 6; bar <= 9; ++bar) {
+        Shape1.at(bar).paint(painter);
+    }
+    paintCircles(kBoardSide + 1, kCellCount);
+}
+
+void Form1::paintPanel(QPainter& painter) const
+{
+    Shape2.paint(painter);
+    Shape3.paint(painter);
+    Image1.paint(painter, twipsPoint(6720, 240));
+}
+
+} // namespace kesto::ui
