@@ -2,8 +2,6 @@
 
 #include "LineTest.h"
 
-#include <iomanip>
-#include <sstream>
 
 namespace kesto {
 
@@ -116,10 +114,19 @@ bool Game::advanceBanner()
 
 std::string Game::clockText(std::int64_t hours, int minutes, int seconds)
 {
-    std::ostringstream text;
-    text << std::setfill('0') << std::setw(2) << hours << ':' << std::setw(2) << minutes << ':'
-         << std::setw(2) << seconds;
-    return text.str();
+    std::string text;
+    const auto append = [&text](std::int64_t value) {
+        if (value < 10) {
+            text += '0';
+        }
+        text += std::to_string(value);
+    };
+    append(hours);
+    text += ':';
+    append(minutes);
+    text += ':';
+    append(seconds);
+    return text;
 }
 
 void Game::DeclareWinner()

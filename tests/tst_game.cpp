@@ -1,0 +1,446 @@
+// The game record and its rules, driven directly: start-up, new games,
+// moves, the win, the blink, the hover preview, the clock and the banner.
+
+#include "game/Game.h"
+
+#include <QtTest>
+
+#include <string>
+#include <vector>
+
+using kesto::CellIndex;
+using kesto::Game;
+
+namespace {
+
+constexpr kesto::Color kRed = kesto::kRed;
+constexpr kesto::Color kGreen = kesto::kGreen;
+constexpr kesto::Color kWhite = kesto::kWhite;
+
+// Writes down, in order, everything the game asks its window to show.
+class RecordingView : public kesto::GameView {
+public:
+    std::vector<std::string> events;
+    std::string timeCaption = "00:00:00";
+
+    void circleChanged(CellIndex cell) override { events.push_back("circle " + std::to_string(cell)); }
+    void setTurnCaption(const std::string& name) override { events.push_back("turn " + name); }
+    void setTimeCaption(const std::string& time) override { timeCaption = time; }
+    void switchClockTimer(bool on) override { events.push_back(on ? "clock on" : "clock off"); }
+    void switchBlinkTimer(bool on) override { events.push_back(on ? "blink on" : "blink off"); }
+    void showWinner(const std::string& name) override { events.push_back("winner " + name); }
+};
+
+// A game just as the window has it after start-up.
+struct Table {
+    RecordingView view;
+    Game game{view};
+
+    Table() { game.Form_Load(); }
+
+    void play(std::initializer_list<int> cells)
+    {
+        for (int cell : cells) {
+            game.Image2_Click(static_cast<CellIndex>(cell));
+        }
+    }
+
+    QList<kesto::Color> colours() const
+    {
+        QList<kesto::Color> all;
+        for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+            all << game.boxColor(static_cast<CellIndex>(cell));
+        }
+        return all;
+    }
+
+    int countColoured(kesto::Color color) const { return static_cast<int>(colours().count(color)); }
+};
+
+QList<int> winLineOf(const Game& game)
+{
+    QList<int> cells;
+    for (int slot = 1; slot <= kesto::kLineLength; ++slot) {
+        cells << game.state().winLine.at(slot);
+    }
+    return cells;
+}
+
+// Player 1 takes the top row from 1 to 5 while Player 2 plays the row below.
+void playTopRowWin(Table& table)
+{
+    table.play({1, 11, 2, 12, 3, 13, 4, 14, 5});
+}
+
+} // namespace
+
+class TestGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpValues();
+    void boardIsDeadBeforeTheFirstGame();
+    void newGameStopsTheBlinkFirstAndHandsTheMoveToPlayerOne();
+    void newGameMidGameClearsEverything();
+    void newGameTwiceIsNewGameOnce();
+    void turnsAlternateAndTakenCellsAreIgnored();
+    void fullBoardWithoutALineKeepsPlaying();
+    void winLocksTheBoardAndAnnouncesTheWinner();
+    void blinkTogglesOnlyTheFiveRecordedStones();
+    void newGameDuringTheBlinkLeavesEveryCircleWhite();
+    void hoverPreview();
+    void hoverIsDeadWhileLocked();
+    void clock_data();
+    void clock();
+    void clockOutlivesSixteenBitHours();
+    void clockCaptionWaitsForTheFirstTick();
+    void bannerCyclesThroughThreeSteps();
+};
+
+void TestGame::startUpValues()
+{
+    Table table;
+    const kesto::GameState& s = table.game.state();
+    QCOMPARE(s.playerName.at(1), std::string("Player  1"));
+    QCOMPARE(s.playerName.at(2), std::string("Player  2"));
+    QCOMPARE(s.playerName.at(3), std::string("Computer"));
+    QCOMPARE(s.playerName.at(1).size(), 9U);
+    QCOMPARE(s.playerColor.at(1), 255);
+    QCOMPARE(s.playerColor.at(2), 65280);
+    QCOMPARE(s.playerColor.at(3), 65535);
+    QCOMPARE(s.playMode, 1);
+    QCOMPARE(s.inputLocked, kesto::kTrue16);
+    QCOMPARE(s.bannerStep, 1);
+    QCOMPARE(s.currentPlayer, 0);
+    QCOMPARE(s.hoverCell, 0);
+    QCOMPARE(table.countColoured(kWhite), kesto::kCellCount);
+    QVERIFY(table.view.events.empty());
+}
+
+void TestGame::boardIsDeadBeforeTheFirstGame()
+{
+    Table table;
+    const kesto::GameState before = table.game.state();
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        table.game.Image2_MouseMove(static_cast<CellIndex>(cell));
+        table.game.Image2_Click(static_cast<CellIndex>(cell));
+    }
+    QVERIFY(table.game.state() == before);
+    QCOMPARE(table.countColoured(kWhite), kesto::kCellCount);
+    QVERIFY(table.view.events.empty());
+}
+
+void TestGame::newGameStopsTheBlinkFirstAndHandsTheMoveToPlayerOne()
+{
+    Table table;
+    table.game.NewGame();
+
+    const auto& events = table.view.events;
+    QCOMPARE(events.size(), 103U);
+    QCOMPARE(events.front(), std::string("blink off"));
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        QCOMPARE(events.at(static_cast<std::size_t>(cell)), "circle " + std::to_string(cell));
+    }
+    QCOMPARE(events.at(101), std::string("clock on"));
+    QCOMPARE(events.at(102), std::string("turn Player  1"));
+
+    const kesto::GameState& s = table.game.state();
+    QCOMPARE(s.inputLocked, kesto::kFalse16);
+    QCOMPARE(s.currentPlayer, 1);
+    QCOMPARE(s.hoverCell, 1);
+    QCOMPARE(s.clockHours, 0);
+    QCOMPARE(s.clockMinutes, 0);
+    QCOMPARE(s.clockSeconds, 0);
+}
+
+void TestGame::newGameMidGameClearsEverything()
+{
+    Table table;
+    table.game.NewGame();
+    table.play({45, 46, 47}); // Player 2 to move
+    for (int tick = 0; tick < 75; ++tick) {
+        table.game.Timer2_Timer();
+    }
+    table.game.Image2_MouseMove(50);
+    QCOMPARE(table.game.state().currentPlayer, 2);
+
+    table.game.NewGame();
+    const kesto::GameState& s = table.game.state();
+    QCOMPARE(s.currentPlayer, 1);
+    QCOMPARE(s.clockMinutes, 0);
+    QCOMPARE(s.clockSeconds, 0);
+    QCOMPARE(s.hoverCell, 1);
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        QCOMPARE(s.board.at(cell), kesto::kEmpty);
+    }
+    QCOMPARE(table.countColoured(kWhite), kesto::kCellCount);
+    QCOMPARE(table.view.events.back(), std::string("turn Player  1"));
+}
+
+void TestGame::newGameTwiceIsNewGameOnce()
+{
+    Table once;
+    once.game.NewGame();
+    once.play({12, 13, 14});
+    once.game.NewGame();
+
+    Table twice;
+    twice.game.NewGame();
+    twice.play({12, 13, 14});
+    twice.game.NewGame();
+    twice.game.NewGame();
+
+    QVERIFY(once.game.state() == twice.game.state());
+    QCOMPARE(once.colours(), twice.colours());
+}
+
+void TestGame::turnsAlternateAndTakenCellsAreIgnored()
+{
+    Table table;
+    table.game.NewGame();
+    table.view.events.clear();
+
+    table.game.Image2_Click(44);
+    QCOMPARE(table.game.state().board.at(44), 1);
+    QCOMPARE(table.game.boxColor(44), kRed);
+    QCOMPARE(table.game.state().currentPlayer, 2);
+    QCOMPARE(table.view.events.back(), std::string("turn Player  2"));
+
+    // Clicking a taken cell, one's own or the opponent's, changes nothing.
+    const kesto::GameState before = table.game.state();
+    table.view.events.clear();
+    table.game.Image2_Click(44);
+    QVERIFY(table.game.state() == before);
+    QVERIFY(table.view.events.empty());
+
+    table.game.Image2_Click(45);
+    QCOMPARE(table.game.state().board.at(45), 2);
+    QCOMPARE(table.game.boxColor(45), kGreen);
+    QCOMPARE(table.game.state().currentPlayer, 1);
+    QCOMPARE(table.view.events.back(), std::string("turn Player  1"));
+}
+
+void TestGame::fullBoardWithoutALineKeepsPlaying()
+{
+    // Pairs of columns alternate red and green, and every row swaps them, so
+    // no run in any direction is longer than two.
+    Table table;
+    table.game.NewGame();
+    std::vector<int> red;
+    std::vector<int> green;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        const int row = (cell - 1) / kesto::kBoardSide;
+        const int column = (cell - 1) % kesto::kBoardSide;
+        ((column / 2 + row) % 2 == 0 ? red : green).push_back(cell);
+    }
+    QCOMPARE(red.size(), green.size());
+    for (std::size_t move = 0; move < red.size(); ++move) {
+        table.game.Image2_Click(static_cast<CellIndex>(red[move]));
+        table.game.Image2_Click(static_cast<CellIndex>(green[move]));
+    }
+    QCOMPARE(table.countColoured(kRed), 50);
+    QCOMPARE(table.countColoured(kGreen), 50);
+    // No draw: the game stays open, with nowhere left to play.
+    QCOMPARE(table.game.state().inputLocked, kesto::kFalse16);
+    QCOMPARE(table.game.state().currentPlayer, 1);
+    QVERIFY(std::find(table.view.events.begin(), table.view.events.end(), "clock off")
+            == table.view.events.end());
+}
+
+void TestGame::winLocksTheBoardAndAnnouncesTheWinner()
+{
+    Table table;
+    table.game.NewGame();
+    table.play({1, 11, 2, 12, 3, 13, 4, 14});
+    table.view.events.clear();
+
+    table.game.Image2_Click(5);
+    const std::vector<std::string> expected{
+        "circle 5",          // the stone is placed
+        "clock off",         // the clock stops
+        "blink on",          // the blink starts
+        "winner Player  1",  // the dialog names the winner
+        "circle 5", "circle 4", "circle 3", "circle 2", "circle 1", // the line, coloured again
+    };
+    QCOMPARE(table.view.events, expected);
+
+    const kesto::GameState& s = table.game.state();
+    QCOMPARE(s.inputLocked, kesto::kTrue16);
+    QCOMPARE(s.currentPlayer, 1);
+    QCOMPARE(winLineOf(table.game), (QList<int>{5, 4, 3, 2, 1}));
+
+    // The board is locked: no more stones, no turn passes.
+    const kesto::GameState won = s;
+    table.view.events.clear();
+    table.play({6, 50});
+    QVERIFY(table.game.state() == won);
+    QVERIFY(table.view.events.empty());
+}
+
+void TestGame::blinkTogglesOnlyTheFiveRecordedStones()
+{
+    // Player 2 wins with six in a row: 22, 23 and 25, 26, 27, then 24.
+    Table table;
+    table.game.NewGame();
+    table.play({1, 22, 2, 23, 3, 25, 41, 26, 42, 27, 60, 24});
+    QCOMPARE(table.game.state().currentPlayer, 2);
+    const QList<int> line{24, 23, 22, 25, 26};
+    QCOMPARE(winLineOf(table.game), line);
+
+    const QList<kesto::Color> won = table.colours();
+    for (int tick = 1; tick <= 4; ++tick) {
+        table.game.Timer3_Timer();
+        const QList<kesto::Color> now = table.colours();
+        for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+            const kesto::Color expected =
+                line.contains(cell) && tick % 2 == 1 ? kWhite : won.at(cell - 1);
+            QCOMPARE(now.at(cell - 1), expected);
+        }
+    }
+    QCOMPARE(table.game.boxColor(27), kGreen); // counted, not recorded: steady
+}
+
+void TestGame::newGameDuringTheBlinkLeavesEveryCircleWhite()
+{
+    Table table;
+    table.game.NewGame();
+    playTopRowWin(table);
+    table.game.Timer3_Timer(); // the line is white now
+    QCOMPARE(table.game.boxColor(3), kWhite);
+
+    table.view.events.clear();
+    table.game.NewGame();
+    QCOMPARE(table.view.events.front(), std::string("blink off"));
+    QCOMPARE(table.countColoured(kWhite), kesto::kCellCount);
+    // The last win is remembered until the next one.
+    QCOMPARE(winLineOf(table.game), (QList<int>{5, 4, 3, 2, 1}));
+}
+
+void TestGame::hoverPreview()
+{
+    Table table;
+    table.game.NewGame();
+    table.view.events.clear();
+
+    // First hover: cell 1 is painted white, the pointed cell takes red.
+    table.game.Image2_MouseMove(34);
+    QCOMPARE(table.view.events, (std::vector<std::string>{"circle 1", "circle 34"}));
+    QCOMPARE(table.game.boxColor(34), kRed);
+    QCOMPARE(table.game.state().hoverCell, 34);
+
+    // From one empty cell to the next.
+    table.game.Image2_MouseMove(35);
+    QCOMPARE(table.game.boxColor(34), kWhite);
+    QCOMPARE(table.game.boxColor(35), kRed);
+
+    // Moving inside the same cell keeps the preview.
+    table.game.Image2_MouseMove(35);
+    QCOMPARE(table.game.boxColor(35), kRed);
+    QCOMPARE(table.countColoured(kRed), 1);
+
+    // Clicking the previewed cell makes it a stone; hovering on it again
+    // changes nothing.
+    table.game.Image2_Click(35);
+    table.game.Image2_MouseMove(35);
+    QCOMPARE(table.game.boxColor(35), kRed);
+    QCOMPARE(table.game.state().hoverCell, 35);
+
+    // From the stone to an empty cell: the stone stays, the preview is now
+    // Player 2's.
+    table.game.Image2_MouseMove(36);
+    QCOMPARE(table.game.boxColor(35), kRed);
+    QCOMPARE(table.game.boxColor(36), kGreen);
+
+    // From an empty cell onto a stone: the preview stays where it was.
+    table.game.Image2_MouseMove(35);
+    QCOMPARE(table.game.boxColor(36), kGreen);
+    QCOMPARE(table.game.state().hoverCell, 36);
+}
+
+void TestGame::hoverIsDeadWhileLocked()
+{
+    Table table;
+    table.game.NewGame();
+    playTopRowWin(table);
+    table.game.Timer3_Timer();
+    const QList<kesto::Color> blinking = table.colours();
+    const kesto::GameState won = table.game.state();
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        table.game.Image2_MouseMove(static_cast<CellIndex>(cell));
+    }
+    QCOMPARE(table.colours(), blinking);
+    QVERIFY(table.game.state() == won);
+}
+
+void TestGame::clock_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("caption");
+    constexpr int kMinute = 60;
+    constexpr int kHour = 60 * kMinute;
+    QTest::newRow("1 s") << 1 << "00:00:01";
+    QTest::newRow("9 s") << 9 << "00:00:09";
+    QTest::newRow("10 s") << 10 << "00:00:10";
+    QTest::newRow("59 s") << 59 << "00:00:59";
+    QTest::newRow("60 s") << 60 << "00:01:00";
+    QTest::newRow("61 s") << 61 << "00:01:01";
+    QTest::newRow("10 min") << 10 * kMinute << "00:10:00";
+    QTest::newRow("1 h less 1 s") << kHour - 1 << "00:59:59";
+    QTest::newRow("1 h") << kHour << "01:00:00";
+    QTest::newRow("1:01:01") << kHour + kMinute + 1 << "01:01:01";
+    QTest::newRow("10 h") << 10 * kHour << "10:00:00";
+    QTest::newRow("100 h") << 100 * kHour << "100:00:00";
+}
+
+void TestGame::clock()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, caption);
+    Table table;
+    table.game.NewGame();
+    for (int tick = 0; tick < ticks; ++tick) {
+        table.game.Timer2_Timer();
+    }
+    QCOMPARE(QString::fromStdString(table.view.timeCaption), caption);
+}
+
+void TestGame::clockOutlivesSixteenBitHours()
+{
+    // 32,768 hours and a second: more hours than a 16-bit counter holds.
+    constexpr std::int64_t kTicks = 32768LL * 3600 + 1;
+    Table table;
+    table.game.NewGame();
+    for (std::int64_t tick = 0; tick < kTicks; ++tick) {
+        table.game.Timer2_Timer();
+    }
+    QCOMPARE(table.view.timeCaption, std::string("32768:00:01"));
+    QCOMPARE(table.game.state().clockHours, 32768);
+}
+
+void TestGame::clockCaptionWaitsForTheFirstTick()
+{
+    Table table;
+    table.game.NewGame();
+    for (int tick = 0; tick < 83; ++tick) {
+        table.game.Timer2_Timer();
+    }
+    QCOMPARE(table.view.timeCaption, std::string("00:01:23"));
+    table.game.NewGame();
+    QCOMPARE(table.view.timeCaption, std::string("00:01:23"));
+    table.game.Timer2_Timer();
+    QCOMPARE(table.view.timeCaption, std::string("00:00:01"));
+}
+
+void TestGame::bannerCyclesThroughThreeSteps()
+{
+    Table table;
+    const QList<int> steps{2, 3, 1, 2, 3, 1, 2};
+    for (int expected : steps) {
+        const bool wrapped = table.game.advanceBanner();
+        QCOMPARE(table.game.state().bannerStep, expected);
+        QCOMPARE(wrapped, expected == 1);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestGame)
+#include "tst_game.moc"
