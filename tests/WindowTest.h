@@ -1,0 +1,94 @@
+#pragma once
+
+// Helpers for driving the real main window: finding its controls by name,
+// clicking and pointing through the window system, ticking its timers and
+// looking at what it shows.
+
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+namespace windowtest {
+
+template <typename T>
+T* control(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (found == nullptr) {
+        qFatal("no control %s", qUtf8Printable(name));
+    }
+    return found;
+}
+
+inline QWidget* cellTarget(const QWidget* window, int cell)
+{
+    return control<QWidget>(window, QStringLiteral("Image2(%1)").arg(cell));
+}
+
+inline QString caption(const QWidget* window, const char* label)
+{
+    return control<QLabel>(window, QLatin1String(label))->text();
+}
+
+inline QTimer* timer(const QWidget* window, const char* name)
+{
+    return control<QTimer>(window, QLatin1String(name));
+}
+
+// One tick of a timer, delivered exactly as the timer delivers it.
+inline void tick(QTimer* timer, int ticks = 1)
+{
+    for (int i = 0; i < ticks; ++i) {
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+}
+
+// A click on the middle of a cell's square.
+inline void clickCell(const QWidget* window, int cell)
+{
+    QTest::mouseClick(cellTarget(window, cell), Qt::LeftButton);
+}
+
+inline void clickCells(const QWidget* window, std::initializer_list<int> cells)
+{
+    for (int cell : cells) {
+        clickCell(window, cell);
+    }
+}
+
+// A click at a point of the window, found by the window system as a
+// player's click would be.
+inline void clickAt(QWidget* window, QPoint pos)
+{
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, pos);
+}
+
+// The pointer moved to a point of the window, no button held.
+inline void pointAt(QWidget* window, QPoint pos)
+{
+    QTest::mouseMove(window->windowHandle(), pos);
+}
+
+// The colour shown in the middle of a cell's circle.
+inline QColor shownColour(QWidget* window, int cell)
+{
+    const QRect circle = kesto::ui::Form1::cellRect(static_cast<kesto::CellIndex>(cell));
+    return window->grab(circle).toImage().pixelColor(circle.width() / 2, circle.height() / 2);
+}
+
+// The top-level windows that are open, the main window included.
+inline int openWindows()
+{
+    int count = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace windowtest
