@@ -24,8 +24,11 @@ void PictureDialog::centreOn(const QRect& owner)
 
 void PictureDialog::showInFront()
 {
-    show();
-    raise();
+    if (isVisible()) {
+        raise(); // already open: bring it over whatever covers it
+    } else {
+        show();
+    }
     activateWindow();
 }
 
