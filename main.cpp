@@ -4,31 +4,56 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Whether there is a screen to open the window on. Without one the toolkit
-// would stop with a long report; a player deserves one plain line instead.
-bool haveDisplay()
+const char* const kNoDisplay =
+    "kesto: no display to open the game on; start it from a desktop session.\n";
+
+bool isSet(const char* name)
 {
-    const auto isSet = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// While the toolkit connects to the window system, its messages are held
+// back: if it cannot connect, a player gets one plain line instead of a
+// report about plug-ins. If it does connect, they are passed on as usual.
+QtMessageHandler passOn = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(kNoDisplay, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    Q_UNUSED(context);
+    heldBack.emplace_back(type, message);
+}
+
+void releaseHeldBack()
+{
+    qInstallMessageHandler(passOn);
+    for (const auto& [type, message] : heldBack) {
+        passOn(type, QMessageLogContext(), message);
+    }
+    heldBack.clear();
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!haveDisplay()) {
-        std::fputs("kesto: no display to open the game on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start it from a desktop session.\n",
-                   stderr);
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        std::fputs(kNoDisplay, stderr);
         return EXIT_FAILURE;
     }
+    passOn = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
+    releaseHeldBack();
     QApplication::setApplicationName(QStringLiteral("Kesto"));
 
     kesto::ui::Form1 window;
