@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <memory>
 
@@ -36,6 +37,8 @@ private slots:
     void resetStartsAGame();
     void resetTwiceIsResetOnce();
     void altRPressesReset();
+    void altAOpensAbout();
+    void windowStartsCentred();
     void tabOrder();
 
 private:
@@ -307,6 +310,27 @@ void TestForm1::altRPressesReset()
     QTRY_COMPARE(window->game().state().inputLocked, kesto::kFalse16);
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
     QVERIFY(timer(window.get(), "Timer2")->isActive());
+}
+
+void TestForm1::altAOpensAbout()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->windowHandle(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(openWindows(), 2);
+    QWidget* about = QApplication::activeWindow();
+    QVERIFY(about != window.get());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Kesto"));
+    about->close();
+    QTRY_COMPARE(openWindows(), 1);
+}
+
+void TestForm1::windowStartsCentred()
+{
+    const QRect screen = window->screen()->availableGeometry();
+    const QPoint offset = window->geometry().center() - screen.center();
+    // Within the few pixels that a window frame may shift it.
+    QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestForm1::tabOrder()

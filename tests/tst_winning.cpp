@@ -249,12 +249,26 @@ void TestWinning::dialogClosesOnItsSurfaceNotOnTheName()
 
 void TestWinning::closingTheMainWindowLeavesTheDialogOpen()
 {
-    playerOneWins(window.get());
-    window->close();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(winnerDialogs().size(), 1);
-    QVERIFY(winnerDialogs().first()->isVisible());
-    QVERIFY(winnerDialogs().first()->testAttribute(Qt::WA_QuitOnClose));
+    // Played inside the program's own event loop, which ends when the last
+    // window closes.
+    bool runsOnWithTheDialog = false;
+    QTimer::singleShot(0, this, [&] {
+        playerOneWins(window.get());
+        window->close();
+        QTimer::singleShot(100, this, [&] {
+            runsOnWithTheDialog = winnerDialogs().size() == 1 && winnerDialogs().first()->isVisible();
+            QTest::mouseClick(winnerDialogs().first()->windowHandle(), Qt::LeftButton,
+                              Qt::NoModifier, QPoint(30, 30));
+        });
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });
+    watchdog.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(watchdog.isActive()); // it ended by itself, not by the watchdog
+    QVERIFY(runsOnWithTheDialog);
 }
 
 QTEST_MAIN(TestWinning)
