@@ -29,10 +29,6 @@ public:
     // The winner dialog shows `name`: it is opened if it is not open, and
     // brought to the front if it is.
     virtual void showWinner(const std::string& name) = 0;
-
-protected:
-    GameView(GameView&&) = default;
-    GameView& operator=(GameView&&) = default;
 };
 
 } // namespace kesto

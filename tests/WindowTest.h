@@ -79,6 +79,19 @@ inline QColor shownColour(QWidget* window, int cell)
     return window->grab(circle).toImage().pixelColor(circle.width() / 2, circle.height() / 2);
 }
 
+// The dialogs of one kind that exist, shown or not.
+template <typename T>
+QList<T*> openDialogs()
+{
+    QList<T*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<T*>(widget)) {
+            found << dialog;
+        }
+    }
+    return found;
+}
+
 // The top-level windows that are open, the main window included.
 inline int openWindows()
 {

@@ -1,6 +1,7 @@
 // The parts of the window that move on their own or follow the pointer: the
 // hover preview, the game clock, the banner, and the about dialog.
 
+#include "ClockTable.h"
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
@@ -18,18 +19,6 @@ using kesto::ui::PictureBox;
 using namespace windowtest;
 
 namespace {
-
-template <typename T>
-QList<T*> openDialogs()
-{
-    QList<T*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<T*>(widget)) {
-            found << dialog;
-        }
-    }
-    return found;
-}
 
 QPoint middleOf(int cell)
 {
@@ -155,22 +144,7 @@ void TestLiving::hoverNeverDisturbsTheBlink()
 
 void TestLiving::clock_data()
 {
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<QString>("shown");
-    constexpr int kMinute = 60;
-    constexpr int kHour = 60 * kMinute;
-    QTest::newRow("1 s") << 1 << "00:00:01";
-    QTest::newRow("9 s") << 9 << "00:00:09";
-    QTest::newRow("10 s") << 10 << "00:00:10";
-    QTest::newRow("59 s") << 59 << "00:00:59";
-    QTest::newRow("60 s") << 60 << "00:01:00";
-    QTest::newRow("61 s") << 61 << "00:01:01";
-    QTest::newRow("10 min") << 10 * kMinute << "00:10:00";
-    QTest::newRow("1 h less 1 s") << kHour - 1 << "00:59:59";
-    QTest::newRow("1 h") << kHour << "01:00:00";
-    QTest::newRow("1:01:01") << kHour + kMinute + 1 << "01:01:01";
-    QTest::newRow("10 h") << 10 * kHour << "10:00:00";
-    QTest::newRow("100 h") << 100 * kHour << "100:00:00";
+    clocktable::addRows();
 }
 
 void TestLiving::clock()

@@ -16,13 +16,7 @@ namespace {
 
 QList<Form2*> winnerDialogs()
 {
-    QList<Form2*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<Form2*>(widget)) {
-            found << dialog;
-        }
-    }
-    return found;
+    return openDialogs<Form2>();
 }
 
 QString shownName(const Form2* dialog)

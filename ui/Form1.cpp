@@ -376,7 +376,7 @@ void Form1::paintEvent(QPaintEvent* event)
     painter.fillRect(dirty, toQColor(kDarkGreen));
     painter.setRenderHint(QPainter::Antialiasing);
     paintBoard(painter, dirty);
-    paintPanel(painter);
+    paintPanel(painter, dirty);
 }
 
 void Form1::paintBoard(QPainter& painter, const QRect& dirty) const
@@ -406,11 +406,18 @@ void Form1::paintBoard(QPainter& painter, const QRect& dirty) const
     paintCircles(kBoardSide + 1, kCellCount);
 }
 
-void Form1::paintPanel(QPainter& painter) const
+void Form1::paintPanel(QPainter& painter, const QRect& dirty) const
 {
-    Shape2.paint(painter);
-    Shape3.paint(painter);
-    Image1.paint(painter, twipsPoint(6720, 240));
+    // Hovering repaints single circles; the panel is left alone then.
+    for (const Shape* shape : {&Shape2, &Shape3}) {
+        if (shape->bounds.intersects(dirty)) {
+            shape->paint(painter);
+        }
+    }
+    const QRect logo(twipsPoint(6720, 240), Image1.size());
+    if (logo.intersects(dirty)) {
+        Image1.paint(painter, logo.topLeft());
+    }
 }
 
 } // namespace kesto::ui

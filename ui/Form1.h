@@ -72,7 +72,7 @@ private:
     void createBoard();
     void createTimers();
     void paintBoard(QPainter& painter, const QRect& dirty) const;
-    void paintPanel(QPainter& painter) const;
+    void paintPanel(QPainter& painter, const QRect& dirty) const;
     Shape circle(CellIndex cell) const;
 
     Game game_;
