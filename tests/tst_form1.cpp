@@ -18,6 +18,7 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietRaiseWarnings(); }
     void init();
     void cleanup();
 

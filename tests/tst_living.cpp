@@ -31,6 +31,7 @@ class TestLiving : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietRaiseWarnings(); }
     void init();
     void cleanup();
 

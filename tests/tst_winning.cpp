@@ -42,6 +42,7 @@ class TestWinning : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietRaiseWarnings(); }
     void init();
     void cleanup();
 
