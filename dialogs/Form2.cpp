@@ -20,6 +20,7 @@ Form2::Form2()
       Label1(new QLabel(QStringLiteral("Label1"), this))
 {
     setObjectName(QStringLiteral("Form2"));
+    setAccessibleName(QStringLiteral("The winner is"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(ui::twipsRect(2640, 1920, 2880, 915));

@@ -9,6 +9,10 @@ frmAbout::frmAbout()
                     ui::Picture(QStringLiteral(":/assets/about.svg")))
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setAccessibleName(QStringLiteral("About Kesto"));
+    setAccessibleDescription(QStringLiteral(
+        "Kesto. Programming: the Kesto makers. Testing: friends of the board. "
+        "www.example.org/kesto. kesto@example.org. Thanks to everyone who plays fair!"));
 }
 
 } // namespace kesto::dialogs

@@ -1,13 +1,34 @@
 #include "CellTarget.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace kesto::ui {
+
+namespace {
+
+// Assistive technology sees each cell as a button named after its place and
+// what is on it.
+QAccessibleInterface* cellAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CellTarget::staticMetaObject.className())
+        && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Button);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 CellTarget::CellTarget(CellIndex index, QWidget* parent) : QWidget(parent), index_(index)
 {
     // Moves are reported with no button held, as the hover preview needs.
     setMouseTracking(true);
+    static const bool accessible = [] {
+        QAccessible::installFactory(cellAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 void CellTarget::mousePressEvent(QMouseEvent* event)

@@ -123,6 +123,7 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kesto"));
+    setAccessibleName(QStringLiteral("Kesto"));
     setWindowIcon(QIcon(kWindowIcon));
     setFixedSize(kClientSize);
     setFont(controlFont()); // labels carry their own
@@ -185,6 +186,7 @@ void Form1::createBoard()
         connect(target, &CellTarget::clicked, this, &Form1::Image2_Click);
         connect(target, &CellTarget::mouseMoved, this, &Form1::Image2_MouseMove);
         Image2.at(cell) = target;
+        describeCell(index);
     }
 }
 
@@ -233,11 +235,13 @@ void Form1::createWindowedControls()
         auto* box = new PictureBox(Picture(kFaces.at(static_cast<std::size_t>(face - 1))), this);
         box->setObjectName(arrayName("Picture2", face));
         box->move(twipsPoint(6360 + 240 * (face - 1), 360 + 120 * (face - 1)));
+        box->setAccessibleName(QStringLiteral("Banner face %1").arg(face));
         box->hide();
         Picture2.at(face) = box;
     }
     Picture1 = new PictureBox(Picture2.at(1)->picture(), Frame2);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Banner"));
     Picture1->move(twipsPoint(240, 360));
 
     setTabOrder(Option1[0], Command1);
@@ -277,6 +281,9 @@ void Form1::Command1_Click()
 void Form1::NewGame()
 {
     game_.NewGame();
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        describeCell(static_cast<CellIndex>(cell));
+    }
 }
 
 void Form1::Command2_Click()
@@ -291,6 +298,22 @@ void Form1::Command2_Click()
 void Form1::Image2_Click(CellIndex index)
 {
     game_.Image2_Click(index);
+    describeCell(index);
+}
+
+void Form1::describeCell(CellIndex cell)
+{
+    // What a screen reader says of the cell: where it is and what is on it.
+    const int owner = game_.state().board.at(cell);
+    const QString content = owner == kEmpty
+                                ? QStringLiteral("empty")
+                                : QStringLiteral("%1's stone")
+                                      .arg(QString::fromStdString(game_.state().playerName.at(owner))
+                                               .simplified());
+    Image2.at(cell)->setAccessibleName(QStringLiteral("Row %1, column %2: %3")
+                                           .arg((cell - 1) / kBoardSide + 1)
+                                           .arg((cell - 1) % kBoardSide + 1)
+                                           .arg(content));
 }
 
 void Form1::Image2_MouseMove(CellIndex index)

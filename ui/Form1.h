@@ -74,6 +74,7 @@ private:
     void paintBoard(QPainter& painter, const QRect& dirty) const;
     void paintPanel(QPainter& painter, const QRect& dirty) const;
     Shape circle(CellIndex cell) const;
+    void describeCell(CellIndex cell);
 
     Game game_;
 

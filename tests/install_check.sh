@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the built game into a scratch folder and checks what lands
+# there: the program, the launcher, the metainfo and every icon, valid and
+# of the right sizes. Usage: install_check.sh build-folder
+set -euo pipefail
+build=$1
+id=org.example.Kesto
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+[[ -x $prefix/bin/kesto ]] || fail "no program at bin/kesto"
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+[[ -f $desktop ]] || fail "no launcher $desktop"
+[[ -f $metainfo ]] || fail "no metainfo $metainfo"
+grep -qx "Icon=$id" "$desktop" || fail "the launcher names another icon"
+grep -qx "Categories=Game;BoardGame;" "$desktop" || fail "the launcher is not filed under games"
+desktop-file-validate "$desktop" || fail "the launcher does not validate"
+appstreamcli validate --no-net "$metainfo" || fail "the metainfo does not validate"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for size in 16 22 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [[ -f $png ]] || fail "no ${size}-pixel icon"
+    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
+    [[ $width == "$size" && $height == "$size" ]] || fail "the ${size}-pixel icon is ${width}x${height}"
+done
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
+echo "PASS: installed program, launcher, metainfo and icons at 16 to 256 pixels and scalable"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks its contents and dependencies, unpacks
+# it and starts the unpacked game on a real X server.
+# Usage: package_check.sh build-folder real_display.sh
+set -euo pipefail
+build=$1
+real_display=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null || fail "cpack could not build the package"
+deb=$(find "$work" -maxdepth 1 -name 'kesto_*.deb' | head -n 1)
+[[ -n $deb ]] || fail "no package was written"
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation libc6; do
+    grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
+done
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/kesto ./usr/share/applications/org.example.Kesto.desktop \
+    ./usr/share/metainfo/org.example.Kesto.metainfo.xml \
+    ./usr/share/icons/hicolor/48x48/apps/org.example.Kesto.png \
+    ./usr/share/icons/hicolor/scalable/apps/org.example.Kesto.svg; do
+    grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+"$real_display" "$work/root/usr/bin/kesto"
