@@ -1,0 +1,144 @@
+// The tournament protocol: a whole conversation with the real kesto-brain
+// program, and the answers to what a tournament manager may send wrongly.
+
+#include "game/BrainProtocol.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+QStringList ask(kesto::BrainProtocol& brain, const QString& line)
+{
+    QStringList answers;
+    for (const std::string& answer : brain.handle(line.toStdString())) {
+        answers << QString::fromStdString(answer);
+    }
+    return answers;
+}
+
+bool isCell(const QString& answer)
+{
+    static const QRegularExpression cell(QStringLiteral("^[0-9],[0-9]$"));
+    return cell.match(answer).hasMatch();
+}
+
+} // namespace
+
+class TestBrain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void conversationWithTheProgram();
+    void wrongLinesGetErrorsAndTheBrainGoesOn_data();
+    void wrongLinesGetErrorsAndTheBrainGoesOn();
+    void boardTakebackAndRestart();
+};
+
+void TestBrain::conversationWithTheProgram()
+{
+    QProcess brain;
+    brain.start(QStringLiteral(KESTO_BRAIN), {});
+    QVERIFY(brain.waitForStarted());
+    const auto say = [&brain](const QByteArray& line) { brain.write(line + "\n"); };
+    const auto answer = [&brain]() -> QString {
+        while (!brain.canReadLine()) {
+            if (!brain.waitForReadyRead(5000)) {
+                return QStringLiteral("(no answer)");
+            }
+        }
+        return QString::fromUtf8(brain.readLine()).trimmed();
+    };
+
+    say("START 12");
+    QVERIFY(answer().startsWith(QStringLiteral("ERROR")));
+    say("START 10");
+    QCOMPARE(answer(), QStringLiteral("OK"));
+    say("INFO timeout_turn 400");
+    say("INFO timeout_match 100000");
+    say("INFO max_memory 83886080");
+    say("INFO time_left 100000");
+    say("ABOUT");
+    QVERIFY(answer().startsWith(QStringLiteral("name=\"Kesto\"")));
+    say("BEGIN");
+    const QString opening = answer();
+    QVERIFY2(isCell(opening), qPrintable(opening));
+
+    // The opponent plays a row across the top; the brain must stop it.
+    QSet<QString> taken{opening};
+    QSet<QString> brainCells{opening};
+    for (const char* turn : {"0,0", "1,0", "2,0", "3,0"}) {
+        if (taken.contains(QLatin1String(turn))) {
+            continue;
+        }
+        say(QByteArray("TURN ") + turn);
+        const QString reply = answer();
+        QVERIFY2(isCell(reply), qPrintable(reply));
+        QVERIFY(!taken.contains(reply));
+        taken << QString::fromLatin1(turn) << reply;
+        brainCells << reply;
+    }
+    const QSet<QString> topRow{"0,0", "1,0", "2,0", "3,0", "4,0"};
+    QVERIFY2(brainCells.intersects(topRow), "the row across the top was not blocked");
+
+    say("TURN 0,0");
+    QVERIFY(answer().startsWith(QStringLiteral("ERROR")));
+    say("END");
+    QVERIFY(brain.waitForFinished(5000));
+    QCOMPARE(brain.exitCode(), 0);
+}
+
+void TestBrain::wrongLinesGetErrorsAndTheBrainGoesOn_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("unknown command") << "PLAY 1,1";
+    QTest::newRow("turn off the board") << "TURN 10,3";
+    QTest::newRow("turn with a negative") << "TURN -1,3";
+    QTest::newRow("turn with one number") << "TURN 4";
+    QTest::newRow("turn with three numbers") << "TURN 1,2,3";
+    QTest::newRow("turn with letters") << "TURN a,b";
+    QTest::newRow("turn with a huge number") << "TURN 99999999999999999999,1";
+    QTest::newRow("takeback with nothing") << "TAKEBACK";
+    QTest::newRow("start without a size") << "START";
+    QTest::newRow("info without a number") << "INFO timeout_turn soon";
+}
+
+void TestBrain::wrongLinesGetErrorsAndTheBrainGoesOn()
+{
+    QFETCH(QString, line);
+    kesto::BrainProtocol brain(1);
+    QCOMPARE(ask(brain, QStringLiteral("START 10")), QStringList{QStringLiteral("OK")});
+    const QStringList answers = ask(brain, line);
+    QCOMPARE(answers.size(), 1);
+    QVERIFY2(answers.first().startsWith(QStringLiteral("ERROR ")), qPrintable(answers.first()));
+    // Still playing.
+    const QStringList next = ask(brain, QStringLiteral("TURN 4,4"));
+    QCOMPARE(next.size(), 1);
+    QVERIFY(isCell(next.first()));
+}
+
+void TestBrain::boardTakebackAndRestart()
+{
+    kesto::BrainProtocol brain(2);
+    ask(brain, QStringLiteral("START 10"));
+    // Four of the brain's own down column 9 and the opponent's four across
+    // row 5: it wins rather than blocks.
+    QVERIFY(ask(brain, QStringLiteral("BOARD")).isEmpty());
+    for (const char* line : {"9,0,1", "9,1,1", "9,2,1", "9,3,1", "0,5,2", "1,5,2", "2,5,2", "3,5,2"}) {
+        QVERIFY(ask(brain, QLatin1String(line)).isEmpty());
+    }
+    QCOMPARE(ask(brain, QStringLiteral("DONE")), QStringList{QStringLiteral("9,4")});
+
+    // Take the brain's winning stone and one of its own back: now it must
+    // block the opponent's four.
+    QCOMPARE(ask(brain, QStringLiteral("TAKEBACK 9,4")), QStringList{QStringLiteral("OK")});
+    QCOMPARE(ask(brain, QStringLiteral("TAKEBACK 9,3")), QStringList{QStringLiteral("OK")});
+    QCOMPARE(ask(brain, QStringLiteral("TURN 9,9")), QStringList{QStringLiteral("4,5")});
+
+    QCOMPARE(ask(brain, QStringLiteral("RESTART")), QStringList{QStringLiteral("OK")});
+    const QStringList opening = ask(brain, QStringLiteral("BEGIN"));
+    QVERIFY(QStringList({"4,4", "5,4", "4,5", "5,5"}).contains(opening.value(0)));
+}
+
+QTEST_APPLESS_MAIN(TestBrain)
+#include "tst_brain.moc"

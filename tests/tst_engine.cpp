@@ -1,0 +1,172 @@
+// The computer player's tactics: it wins when it can, blocks what must be
+// blocked, finds a forced win by fours and plays it out.
+
+#include "game/Engine.h"
+#include "game/LineTest.h"
+
+#include <QtTest>
+
+using kesto::Board;
+using kesto::CellIndex;
+using kesto::Engine;
+
+namespace {
+
+constexpr std::int16_t kComputer = 3;
+constexpr std::int16_t kHuman = 1;
+constexpr std::chrono::milliseconds kBudget{300};
+
+Board position(const QList<int>& computer, const QList<int>& human)
+{
+    Board board;
+    for (int cell : computer) {
+        board.at(cell) = kComputer;
+    }
+    for (int cell : human) {
+        board.at(cell) = kHuman;
+    }
+    return board;
+}
+
+bool wins(Board& board, CellIndex cell, std::int16_t player)
+{
+    board.at(cell) = player;
+    kesto::WinLine line;
+    return kesto::completesLine(board, cell, player, line);
+}
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void takesAWinInOne_data();
+    void takesAWinInOne();
+    void blocks_data();
+    void blocks();
+    void findsAForcedWinByFoursAndPlaysItOut();
+    void delaysAForcedLoss();
+    void opensInTheMiddleAndVaries();
+    void answersLegallyUnderATightBudget();
+};
+
+void TestEngine::takesAWinInOne_data()
+{
+    QTest::addColumn<QList<int>>("computer");
+    QTest::addColumn<QList<int>>("human");
+    QTest::addColumn<QList<int>>("winning");
+    QTest::newRow("across, open") << QList<int>{43, 44, 45, 46} << QList<int>{13, 14, 15, 16}
+                                  << QList<int>{42, 47};
+    QTest::newRow("across, ending on the left edge") << QList<int>{1, 2, 3, 4} << QList<int>{11, 12, 13, 14}
+                                                      << QList<int>{5};
+    QTest::newRow("down, ending on the bottom edge") << QList<int>{60, 70, 80, 90} << QList<int>{1, 3, 5, 7}
+                                                      << QList<int>{50, 100};
+    QTest::newRow("down, a gap") << QList<int>{17, 27, 47, 57} << QList<int>{1, 3, 5, 91}
+                                 << QList<int>{37};
+    QTest::newRow("falling into the corner") << QList<int>{56, 67, 78, 89} << QList<int>{2, 4, 6, 8}
+                                             << QList<int>{45, 100};
+    QTest::newRow("rising from the corner") << QList<int>{82, 73, 64, 55} << QList<int>{2, 4, 6, 8}
+                                            << QList<int>{91, 46};
+    QTest::newRow("win rather than block") << QList<int>{31, 32, 33, 34} << QList<int>{61, 62, 63, 64}
+                                           << QList<int>{35};
+}
+
+void TestEngine::takesAWinInOne()
+{
+    QFETCH(QList<int>, computer);
+    QFETCH(QList<int>, human);
+    QFETCH(QList<int>, winning);
+    Engine engine(1);
+    const CellIndex move = engine.chooseMove(position(computer, human), kComputer, kBudget);
+    QVERIFY2(winning.contains(move), qPrintable(QString::number(move)));
+}
+
+void TestEngine::blocks_data()
+{
+    QTest::addColumn<QList<int>>("computer");
+    QTest::addColumn<QList<int>>("human");
+    QTest::addColumn<QList<int>>("blocks");
+    QTest::newRow("a four with one end open") << QList<int>{41, 12, 88} << QList<int>{42, 43, 44, 45}
+                                              << QList<int>{46};
+    QTest::newRow("a broken four") << QList<int>{1, 99, 50} << QList<int>{22, 33, 55, 66}
+                                   << QList<int>{44};
+    QTest::newRow("a four on the edge column") << QList<int>{9, 19, 98} << QList<int>{30, 40, 50, 60}
+                                               << QList<int>{20, 70};
+    QTest::newRow("an open three") << QList<int>{91, 100} << QList<int>{44, 45, 46}
+                                   << QList<int>{43, 47};
+    QTest::newRow("an open three down a diagonal") << QList<int>{1, 10} << QList<int>{34, 45, 56}
+                                                   << QList<int>{23, 67};
+}
+
+void TestEngine::blocks()
+{
+    QFETCH(QList<int>, computer);
+    QFETCH(QList<int>, human);
+    QFETCH(QList<int>, blocks);
+    Engine engine(2);
+    const CellIndex move = engine.chooseMove(position(computer, human), kComputer, kBudget);
+    QVERIFY2(blocks.contains(move), qPrintable(QString::number(move)));
+}
+
+void TestEngine::findsAForcedWinByFoursAndPlaysItOut()
+{
+    // 15 makes a four across and forces 16; then 45 makes two fours at once
+    // (down column 5 and across row 5). Or the same the other way round.
+    // Nothing wins at once, and the human threatens nothing.
+    Board board = position({12, 13, 14, 25, 35, 42, 43, 44}, {11, 5, 41, 6, 99, 97, 79, 77});
+    Engine engine(3);
+    const CellIndex first = engine.chooseMove(board, kComputer, kBudget);
+    QVERIFY2(first == 15 || first == 45, qPrintable(QString::number(first)));
+
+    // Play it out: the human answers each four on the only cell that stops
+    // it, or else as the engine itself would.
+    Engine human(4);
+    CellIndex move = first;
+    for (int turn = 0; turn < 6; ++turn) {
+        if (wins(board, move, kComputer)) {
+            return;
+        }
+        const CellIndex answer = human.chooseMove(board, kHuman, kBudget);
+        QVERIFY2(!wins(board, answer, kHuman), "the human must not win a forced win");
+        move = engine.chooseMove(board, kComputer, kBudget);
+    }
+    QFAIL("the forced win was not carried through");
+}
+
+void TestEngine::delaysAForcedLoss()
+{
+    // An open four cannot be stopped, but the engine still blocks one end
+    // rather than let it finish at once.
+    Engine engine(5);
+    const CellIndex move = engine.chooseMove(position({1, 2, 91}, {44, 45, 46, 47}), kComputer, kBudget);
+    QVERIFY2(move == 43 || move == 48, qPrintable(QString::number(move)));
+}
+
+void TestEngine::opensInTheMiddleAndVaries()
+{
+    QSet<int> openings;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        Engine engine(seed);
+        const CellIndex move = engine.chooseMove(Board{}, kComputer, kBudget);
+        QVERIFY(QList<int>({45, 46, 55, 56}).contains(move));
+        openings << move;
+    }
+    QVERIFY(openings.size() > 1);
+}
+
+void TestEngine::answersLegallyUnderATightBudget()
+{
+    // A crowded middle game and almost no time: still a move, on an empty
+    // cell. (How fast it plays is the benchmark's business.)
+    const Board board = position({34, 45, 46, 57, 63, 66, 24, 75}, {35, 44, 55, 56, 65, 54, 36, 67});
+    for (int budget : {0, 1, 20}) {
+        Engine engine(6);
+        const CellIndex move = engine.chooseMove(board, kComputer, std::chrono::milliseconds(budget));
+        QVERIFY(move >= 1 && move <= 100);
+        QCOMPARE(board.at(move), kesto::kEmpty);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestEngine)
+#include "tst_engine.moc"
