@@ -318,7 +318,8 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
                              std::chrono::milliseconds budget, const std::atomic<bool>* stop)
 {
     const Clock::time_point start = Clock::now();
-    deadline_ = start + budget;
+    // A tenth is kept back for finishing up after the search is cut short.
+    deadline_ = start + budget * 9 / 10;
     stop_ = stop;
     nodes_ = 0;
     lastDepth_ = 0;
@@ -404,7 +405,7 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
         }
         // The next depth takes several times as long as this one: do not
         // start what cannot finish.
-        if ((Clock::now() - start) * 4 > budget) {
+        if ((Clock::now() - start) * 6 > budget) {
             break;
         }
     }

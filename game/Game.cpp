@@ -27,7 +27,7 @@ void Game::Form_Load()
     state_.playerName.at(1) = "Player  1";
     state_.playerName.at(2) = "Player  2";
     state_.playerName.at(3) = "Computer";
-    state_.playMode = 1;
+    state_.playMode = kTwoPlayers;
     state_.inputLocked = kTrue16;
     state_.bannerStep = 1;
 }
@@ -42,6 +42,7 @@ void Game::NewGame()
         paintBox(static_cast<CellIndex>(cell), kWhite);
     }
     state_.hoverCell = 1;
+    state_.playMode = chosenMode_;
     state_.clockHours = 0;
     state_.clockMinutes = 0;
     state_.clockSeconds = 0;
@@ -51,7 +52,32 @@ void Game::NewGame()
     state_.inputLocked = kFalse16;
 }
 
+void Game::choosePlayMode(std::int16_t mode)
+{
+    chosenMode_ = mode == kVersusComputer ? kVersusComputer : kTwoPlayers;
+}
+
+bool Game::computerToMove() const
+{
+    return state_.inputLocked == kFalse16 && state_.playMode == kVersusComputer
+           && state_.currentPlayer == kComputer;
+}
+
 void Game::Image2_Click(CellIndex index)
+{
+    if (!computerToMove()) {
+        playStone(index);
+    }
+}
+
+void Game::computerMove(CellIndex index)
+{
+    if (computerToMove()) {
+        playStone(index);
+    }
+}
+
+void Game::playStone(CellIndex index)
 {
     if (state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
         return;
@@ -63,13 +89,18 @@ void Game::Image2_Click(CellIndex index)
         DeclareWinner();
         return;
     }
-    state_.currentPlayer = state_.currentPlayer == 1 ? 2 : 1;
+    // Player 1 plays Player 2, or the computer.
+    if (state_.currentPlayer == 1) {
+        state_.currentPlayer = state_.playMode == kVersusComputer ? kComputer : 2;
+    } else {
+        state_.currentPlayer = 1;
+    }
     view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
 }
 
 void Game::Image2_MouseMove(CellIndex index)
 {
-    if (state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
+    if (state_.inputLocked != kFalse16 || computerToMove() || state_.board.at(index) != kEmpty) {
         return;
     }
     if (state_.board.at(state_.hoverCell) == kEmpty) {

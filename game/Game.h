@@ -12,6 +12,11 @@ namespace kesto {
 // window's event handlers call the handlers of the same name here.
 class Game {
 public:
+    // Play modes, and the player the computer plays as.
+    static constexpr std::int16_t kTwoPlayers = 1;
+    static constexpr std::int16_t kVersusComputer = 2;
+    static constexpr std::int16_t kComputer = 3;
+
     explicit Game(GameView& view);
 
     // Start-up: fills the player tables and locks the board. No game runs
@@ -19,12 +24,25 @@ public:
     void Form_Load();
 
     // Starts a fresh game, at any moment: stops the blink, empties the board,
-    // restarts the clock and gives the move to Player 1.
+    // restarts the clock and gives the move to Player 1. The game is played
+    // in the mode chosen last.
     void NewGame();
 
+    // Chooses the play mode of the next new game; the game in progress keeps
+    // its opponent.
+    void choosePlayMode(std::int16_t mode);
+
+    // Whether the computer is to move: the player's clicks and hovering wait
+    // until it has.
+    bool computerToMove() const;
+
+    // The computer's stone, placed as a click places a player's. Ignored
+    // unless the computer is to move and the cell is empty.
+    void computerMove(CellIndex index);
+
     // A click on a cell: places the mover's stone and either declares the
-    // winner or passes the turn. Ignored while the board is locked or when
-    // the cell is taken.
+    // winner or passes the turn. Ignored while the board is locked, when the
+    // cell is taken, or while the computer is to move.
     void Image2_Click(CellIndex index);
 
     // The pointer moved over a cell: the empty cell under it previews the
@@ -51,6 +69,7 @@ public:
     static std::string clockText(std::int64_t hours, int minutes, int seconds);
 
 private:
+    void playStone(CellIndex index);
     void DeclareWinner();
     void paintBox(CellIndex cell, Color color);
     Color moverColor() const;
@@ -58,6 +77,7 @@ private:
     GameView& view_;
     GameState state_;
     OneBasedArray<Color, kCellCount> box_;
+    std::int16_t chosenMode_ = kTwoPlayers;
 };
 
 } // namespace kesto

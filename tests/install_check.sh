@@ -12,6 +12,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "FAIL: $*"; exit 1; }
 
 [[ -x $prefix/bin/kesto ]] || fail "no program at bin/kesto"
+[[ -x $prefix/bin/kesto-brain ]] || fail "no tournament player at bin/kesto-brain"
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 [[ -f $desktop ]] || fail "no launcher $desktop"

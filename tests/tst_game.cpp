@@ -96,6 +96,8 @@ private slots:
     void clockOutlivesSixteenBitHours();
     void clockCaptionWaitsForTheFirstTick();
     void bannerCyclesThroughThreeSteps();
+    void computerModeAppliesFromTheNextNewGame();
+    void computerMovesThroughTheSamePathAsAClick();
 };
 
 void TestGame::startUpValues()
@@ -426,6 +428,71 @@ void TestGame::bannerCyclesThroughThreeSteps()
         QCOMPARE(table.game.state().bannerStep, expected);
         QCOMPARE(wrapped, expected == 1);
     }
+}
+
+void TestGame::computerModeAppliesFromTheNextNewGame()
+{
+    Table table;
+    table.game.NewGame();
+    table.game.choosePlayMode(Game::kVersusComputer);
+    table.play({44});
+    QCOMPARE(table.game.state().currentPlayer, 2); // this game keeps its opponent
+    QVERIFY(!table.game.computerToMove());
+
+    table.game.NewGame();
+    QCOMPARE(table.game.state().playMode, Game::kVersusComputer);
+    QCOMPARE(table.game.state().currentPlayer, 1); // Player 1 always opens
+    table.play({44});
+    QCOMPARE(table.game.state().currentPlayer, Game::kComputer);
+    QCOMPARE(table.view.events.back(), std::string("turn Computer"));
+    QVERIFY(table.game.computerToMove());
+
+    table.game.choosePlayMode(Game::kTwoPlayers);
+    table.game.NewGame();
+    QCOMPARE(table.game.state().playMode, Game::kTwoPlayers);
+}
+
+void TestGame::computerMovesThroughTheSamePathAsAClick()
+{
+    Table table;
+    table.game.choosePlayMode(Game::kVersusComputer);
+    table.game.NewGame();
+    table.game.computerMove(50); // not its turn: ignored
+    QCOMPARE(table.game.state().board.at(50), kesto::kEmpty);
+
+    table.play({44});
+    // While the computer is to move, the player's clicks and hovering wait.
+    const kesto::GameState waiting = table.game.state();
+    table.game.Image2_Click(45);
+    table.game.Image2_MouseMove(46);
+    QVERIFY(table.game.state() == waiting);
+    QCOMPARE(table.game.boxColor(46), kWhite);
+
+    table.game.computerMove(44); // taken: ignored
+    QVERIFY(table.game.state() == waiting);
+    table.game.computerMove(55);
+    QCOMPARE(table.game.state().board.at(55), Game::kComputer);
+    QCOMPARE(table.game.boxColor(55), kesto::kYellow);
+    QCOMPARE(table.game.state().currentPlayer, 1);
+    QCOMPARE(table.view.events.back(), std::string("turn Player  1"));
+
+    // The computer's line of five wins like anyone's.
+    table.play({1});
+    table.game.computerMove(56);
+    table.play({2});
+    table.game.computerMove(57);
+    table.play({3});
+    table.game.computerMove(58);
+    table.play({91});
+    table.view.events.clear();
+    table.game.computerMove(59);
+    QCOMPARE(table.game.state().inputLocked, kesto::kTrue16);
+    QVERIFY(std::find(table.view.events.begin(), table.view.events.end(), "winner Computer")
+            != table.view.events.end());
+    table.game.Timer3_Timer();
+    QCOMPARE(table.game.boxColor(57), kWhite);
+    table.game.Timer3_Timer();
+    QCOMPARE(table.game.boxColor(57), kesto::kYellow);
 }
 
 QTEST_APPLESS_MAIN(TestGame)

@@ -7,7 +7,10 @@
 #include "Twips.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
+#include "game/Engine.h"
 
+#include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -18,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QtConcurrent>
 
 namespace kesto::ui {
 
@@ -36,6 +40,11 @@ constexpr int kBoardBorderWidth = 4;
 constexpr int kBannerInterval = 500;
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
+
+// The computer thinks for about this long, and its stone never comes
+// sooner than the pause after it, so that the player sees it arrive.
+constexpr std::chrono::milliseconds kThinkingBudget{350};
+constexpr qint64 kComputerPause = 400;
 
 // Label sizes in points.
 constexpr double kLabelPoints = 12.0;
@@ -141,6 +150,7 @@ Form1::Form1(QWidget* parent)
 
 Form1::~Form1()
 {
+    stopThinking();
     // The dialogs belong to no window while the game runs; they go with the
     // main window when the program ends.
     if (winnerDialog_) {
@@ -216,7 +226,10 @@ void Form1::createWindowedControls()
     Option1[1] = makeOption(Frame1, 1, QStringLiteral("Player 1 vs Computer"),
                             twipsRect(120, 600, 1815, 375));
     Option1[0]->setChecked(true);
-    Option1[1]->setEnabled(false);
+    for (int index = 0; index < 2; ++index) {
+        connect(Option1.at(static_cast<std::size_t>(index)), &QRadioButton::clicked, this,
+                [this, index] { Option1_Click(index); });
+    }
 
     Frame2 = new QGroupBox(kMenuCaption, this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -280,6 +293,7 @@ void Form1::Command1_Click()
 
 void Form1::NewGame()
 {
+    stopThinking();
     game_.NewGame();
     for (int cell = 1; cell <= kCellCount; ++cell) {
         describeCell(static_cast<CellIndex>(cell));
@@ -299,6 +313,55 @@ void Form1::Image2_Click(CellIndex index)
 {
     game_.Image2_Click(index);
     describeCell(index);
+    if (game_.computerToMove()) {
+        startThinking();
+    }
+}
+
+void Form1::Option1_Click(int index)
+{
+    game_.choosePlayMode(static_cast<std::int16_t>(index + 1));
+}
+
+void Form1::startThinking()
+{
+    const int thought = ++thought_;
+    stopThought_ = std::make_shared<std::atomic<bool>>(false);
+    const unsigned seed = seeds_();
+    const Board board = game_.state().board;
+    auto* watcher = new QFutureWatcher<CellIndex>(this);
+    QElapsedTimer sinceMove;
+    sinceMove.start();
+    connect(watcher, &QFutureWatcher<CellIndex>::finished, this,
+            [this, watcher, thought, sinceMove] {
+                const CellIndex cell = watcher->result();
+                watcher->deleteLater();
+                const qint64 wait = std::max<qint64>(0, kComputerPause - sinceMove.elapsed());
+                QTimer::singleShot(wait, this, [this, thought, cell] { playComputerMove(thought, cell); });
+            });
+    thinking_ = QtConcurrent::run([board, seed, stop = stopThought_] {
+        Engine engine(seed);
+        return engine.chooseMove(board, Game::kComputer, kThinkingBudget, stop.get());
+    });
+    watcher->setFuture(thinking_);
+}
+
+void Form1::playComputerMove(int thought, CellIndex cell)
+{
+    if (thought != thought_ || cell == 0) {
+        return; // meant for a game that has been given up
+    }
+    game_.computerMove(cell);
+    describeCell(cell);
+}
+
+void Form1::stopThinking()
+{
+    ++thought_;
+    if (stopThought_) {
+        stopThought_->store(true);
+    }
+    thinking_.waitForFinished();
 }
 
 void Form1::describeCell(CellIndex cell)

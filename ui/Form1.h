@@ -5,10 +5,14 @@
 #include "game/Game.h"
 #include "game/OneBasedArray.h"
 
+#include <QFuture>
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <atomic>
+#include <memory>
+#include <random>
 
 class QGroupBox;
 class QLabel;
@@ -53,6 +57,7 @@ private:
     void Command2_Click();
     void Image2_Click(CellIndex index);
     void Image2_MouseMove(CellIndex index);
+    void Option1_Click(int index);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -75,6 +80,9 @@ private:
     void paintPanel(QPainter& painter, const QRect& dirty) const;
     Shape circle(CellIndex cell) const;
     void describeCell(CellIndex cell);
+    void startThinking();
+    void stopThinking();
+    void playComputerMove(int thought, CellIndex cell);
 
     Game game_;
 
@@ -102,6 +110,13 @@ private:
     Shape Shape3;
 
     Picture Image1;
+
+    // The computer's thinking runs off the window's thread; each thought is
+    // numbered, so that one meant for an earlier game never lands.
+    QFuture<CellIndex> thinking_;
+    std::shared_ptr<std::atomic<bool>> stopThought_;
+    int thought_ = 0;
+    std::mt19937 seeds_{std::random_device{}()};
 
     QPointer<dialogs::Form2> winnerDialog_;
     QPointer<dialogs::frmAbout> aboutDialog_;

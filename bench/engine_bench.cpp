@@ -1,0 +1,149 @@
+// How well and how fast the computer plays: games against a simple opponent
+// (take a win, else block a four, else the best quick score) and against
+// itself, from varied openings. Prints results and think times; it is a
+// measurement, not a test.
+//
+// Usage: engine_bench [games per match, default 100] [budget in ms, default 350]
+
+#include "game/Engine.h"
+#include "game/LineTest.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+using kesto::Board;
+using kesto::CellIndex;
+using Clock = std::chrono::steady_clock;
+
+struct Tally {
+    int wins = 0;
+    int draws = 0;
+    int losses = 0;
+    std::vector<double> thinkMs;
+    int overBudget = 0;
+};
+
+bool wins(Board& board, CellIndex cell, std::int16_t player)
+{
+    board.at(cell) = player;
+    kesto::WinLine line;
+    return kesto::completesLine(board, cell, player, line);
+}
+
+std::vector<CellIndex> empties(const Board& board)
+{
+    std::vector<CellIndex> cells;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        if (board.at(cell) == kesto::kEmpty) {
+            cells.push_back(static_cast<CellIndex>(cell));
+        }
+    }
+    return cells;
+}
+
+// Take a win, else stop the opponent's, else the best quick score.
+CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
+{
+    const std::vector<CellIndex> cells = empties(board);
+    for (std::int16_t who : {me, them}) {
+        for (CellIndex cell : cells) {
+            Board trial = board;
+            if (wins(trial, cell, who)) {
+                return cell;
+            }
+        }
+    }
+    CellIndex best = cells.front();
+    int bestScore = -1;
+    for (CellIndex cell : cells) {
+        const int score = kesto::Engine::quickScore(board, me, cell);
+        if (score > bestScore) {
+            bestScore = score;
+            best = cell;
+        }
+    }
+    return best;
+}
+
+// One game; returns the winner (0 for a full board). Player 1 moves first.
+int play(bool engineVsEngine, bool engineFirst, unsigned seed, std::chrono::milliseconds budget,
+         Tally& tally)
+{
+    std::mt19937 random(seed);
+    Board board;
+    // A varied opening: two stones each side, near the middle.
+    for (int stone = 0; stone < 2; ++stone) {
+        for (std::int16_t player : {1, 2}) {
+            CellIndex cell = 0;
+            do {
+                const int row = 3 + static_cast<int>(random() % 4);
+                const int column = 3 + static_cast<int>(random() % 4);
+                cell = static_cast<CellIndex>(row * kesto::kBoardSide + column + 1);
+            } while (board.at(cell) != kesto::kEmpty);
+            board.at(cell) = player;
+        }
+    }
+    kesto::Engine first(seed * 2 + 1);
+    kesto::Engine second(seed * 2 + 2);
+    for (std::int16_t mover = 1; !empties(board).empty(); mover = static_cast<std::int16_t>(3 - mover)) {
+        const bool engineMoves = engineVsEngine || (mover == 1) == engineFirst;
+        CellIndex cell = 0;
+        if (engineMoves) {
+            const auto start = Clock::now();
+            cell = (mover == 1 ? first : second).chooseMove(board, mover, budget);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            tally.thinkMs.push_back(ms);
+            if (ms > static_cast<double>(budget.count())) {
+                ++tally.overBudget;
+            }
+        } else {
+            cell = baseline(board, mover, static_cast<std::int16_t>(3 - mover));
+        }
+        if (wins(board, cell, mover)) {
+            return mover;
+        }
+    }
+    return 0;
+}
+
+void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
+{
+    std::sort(tally.thinkMs.begin(), tally.thinkMs.end());
+    const double median = tally.thinkMs.empty() ? 0 : tally.thinkMs[tally.thinkMs.size() / 2];
+    const double longest = tally.thinkMs.empty() ? 0 : tally.thinkMs.back();
+    std::printf("%-22s wins %3d  draws %3d  losses %3d | think ms: median %6.1f  max %6.1f  "
+                "over the %lld ms budget: %d of %zu moves\n",
+                name, tally.wins, tally.draws, tally.losses, median, longest,
+                static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+    const std::chrono::milliseconds budget(argc > 2 ? std::max(1, std::atoi(argv[2])) : 350);
+
+    Tally versusBaseline;
+    for (int game = 0; game < games; ++game) {
+        const bool engineFirst = game % 2 == 0;
+        const int winner = play(false, engineFirst, static_cast<unsigned>(game), budget, versusBaseline);
+        const int engine = engineFirst ? 1 : 2;
+        (winner == 0 ? versusBaseline.draws : winner == engine ? versusBaseline.wins : versusBaseline.losses)++;
+    }
+    report("engine vs baseline", versusBaseline, budget);
+
+    Tally selfPlay;
+    for (int game = 0; game < games; ++game) {
+        const int winner = play(true, true, static_cast<unsigned>(1000 + game), budget, selfPlay);
+        (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;
+    }
+    report("engine vs itself (P1)", selfPlay, budget);
+    return 0;
+}

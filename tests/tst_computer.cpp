@@ -1,0 +1,167 @@
+// Playing the computer through the real window: the choice of mode, the
+// computer's answer, its win, and Reset while it thinks.
+
+#include "WindowTest.h"
+#include "dialogs/Form2.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+
+using kesto::dialogs::Form2;
+using kesto::ui::Form1;
+using namespace windowtest;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+
+int stonesOf(const Form1& window, int player)
+{
+    int stones = 0;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        stones += window.game().state().board.at(cell) == player ? 1 : 0;
+    }
+    return stones;
+}
+
+} // namespace
+
+class TestComputer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quietRaiseWarnings(); }
+    void init();
+    void cleanup();
+
+    void choiceAppliesAtReset();
+    void computerAnswersAfterAPause();
+    void computerCanWin();
+    void resetWhileTheComputerThinks();
+    void closingWhileTheComputerThinks();
+
+private:
+    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
+    void chooseComputer() { QTest::mouseClick(control<QRadioButton>(window.get(), QStringLiteral("Option1(1)")), Qt::LeftButton); }
+
+    std::unique_ptr<Form1> window;
+};
+
+void TestComputer::init()
+{
+    window = std::make_unique<Form1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestComputer::cleanup()
+{
+    window.reset();
+    for (Form2* dialog : openDialogs<Form2>()) {
+        dialog->close();
+    }
+    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+}
+
+void TestComputer::choiceAppliesAtReset()
+{
+    reset();
+    chooseComputer();
+    clickCell(window.get(), 45);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  2"));
+    QTest::qWait(600);
+    QCOMPARE(stonesOf(*window, 3), 0); // the game in progress keeps its opponent
+
+    reset();
+    clickCell(window.get(), 45);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
+    QTRY_COMPARE(stonesOf(*window, 3), 1);
+}
+
+void TestComputer::computerAnswersAfterAPause()
+{
+    chooseComputer();
+    reset();
+    QElapsedTimer sinceMove;
+    clickCell(window.get(), 45);
+    sinceMove.start();
+
+    // While it thinks, the board waits: no click, no preview.
+    clickCell(window.get(), 12);
+    pointAt(window.get(), Form1::cellRect(13).center());
+    QCOMPARE(window->game().state().board.at(12), kesto::kEmpty);
+    QCOMPARE(shownColour(window.get(), 13), QColor(Qt::white));
+
+    QTRY_COMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+    QVERIFY2(sinceMove.elapsed() >= 390, "the computer's stone came without a visible pause");
+    QCOMPARE(stonesOf(*window, 3), 1);
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        if (window->game().state().board.at(cell) == 3) {
+            QCOMPARE(shownColour(window.get(), cell), kYellow);
+        }
+    }
+    QVERIFY(timer(window.get(), "Timer1")->isActive());
+    QVERIFY(timer(window.get(), "Timer2")->isActive());
+}
+
+void TestComputer::computerCanWin()
+{
+    chooseComputer();
+    reset();
+    // The player scatters stones along the edges; the computer builds.
+    const QList<int> scattered{1, 10, 91, 100, 3, 8, 93, 98, 21, 30, 71, 80, 5, 96, 41, 50};
+    for (int cell : scattered) {
+        if (window->game().state().inputLocked == kesto::kTrue16) {
+            break;
+        }
+        if (window->game().state().board.at(cell) != kesto::kEmpty) {
+            continue;
+        }
+        clickCell(window.get(), cell);
+        QTRY_VERIFY(!window->game().computerToMove());
+    }
+    QCOMPARE(window->game().state().inputLocked, kesto::kTrue16);
+    QCOMPARE(window->game().state().currentPlayer, 3);
+    QCOMPARE(openDialogs<Form2>().size(), 1);
+    QCOMPARE(control<QLabel>(openDialogs<Form2>().first(), QStringLiteral("Label1"))->text(),
+             QStringLiteral("Computer"));
+    const int first = window->game().state().winLine.at(1);
+    QCOMPARE(shownColour(window.get(), first), kYellow);
+    tick(timer(window.get(), "Timer3"));
+    QCOMPARE(shownColour(window.get(), first), QColor(Qt::white));
+    tick(timer(window.get(), "Timer3"));
+    QCOMPARE(shownColour(window.get(), first), kYellow);
+}
+
+void TestComputer::resetWhileTheComputerThinks()
+{
+    chooseComputer();
+    reset();
+    clickCell(window.get(), 45);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
+    reset(); // at once, long before the computer's stone is due
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+    QTest::qWait(1000);
+    QCOMPARE(stonesOf(*window, 3), 0);
+    QCOMPARE(stonesOf(*window, 1), 0);
+
+    // The new game goes on as usual.
+    clickCell(window.get(), 12);
+    QTRY_COMPARE(stonesOf(*window, 3), 1);
+}
+
+void TestComputer::closingWhileTheComputerThinks()
+{
+    chooseComputer();
+    reset();
+    clickCell(window.get(), 45);
+    window->close();
+    window.reset(); // the thought is stopped and waited for, not left running
+    QTest::qWait(600); // and no late stone lands anywhere
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QTEST_MAIN(TestComputer)
+#include "tst_computer.moc"
