@@ -209,6 +209,68 @@ std::vector<CellIndex> Engine::candidates(int side, std::size_t limit) const
     return moves;
 }
 
+std::vector<CellIndex> Engine::fourCells(int side) const
+{
+    std::vector<CellIndex> found;
+    for (std::size_t w = 0; w < table().windows.size(); ++w) {
+        if (counts_.at(w).at(static_cast<std::size_t>(side)) != kLineLength - 2
+            || counts_.at(w).at(static_cast<std::size_t>(1 - side)) != 0) {
+            continue;
+        }
+        for (CellIndex cell : table().windows.at(w)) {
+            if (cells_.at(static_cast<std::size_t>(cell)) < 0
+                && std::find(found.begin(), found.end(), cell) == found.end()) {
+                found.push_back(cell);
+            }
+        }
+    }
+    return found;
+}
+
+std::vector<CellIndex> Engine::dangerCells(int side) const
+{
+    std::vector<CellIndex> found;
+    for (CellIndex cell : fourCells(side)) {
+        // The fours a stone on `cell` makes lie in the windows through it.
+        std::array<CellIndex, 2> completions{};
+        std::size_t ways = 0;
+        for (int window : table().ofCell.at(static_cast<std::size_t>(cell))) {
+            const auto& count = counts_.at(static_cast<std::size_t>(window));
+            if (count.at(static_cast<std::size_t>(side)) != kLineLength - 2
+                || count.at(static_cast<std::size_t>(1 - side)) != 0) {
+                continue;
+            }
+            for (CellIndex other : table().windows.at(static_cast<std::size_t>(window))) {
+                if (other != cell && cells_.at(static_cast<std::size_t>(other)) < 0
+                    && (ways == 0 || completions.at(0) != other)) {
+                    completions.at(std::min<std::size_t>(ways, 1)) = other;
+                    ways = std::min<std::size_t>(ways + 1, 2);
+                }
+            }
+        }
+        if (ways >= 2) {
+            found.push_back(cell);
+        }
+    }
+    return found;
+}
+
+std::vector<CellIndex> Engine::movesFor(int side, std::size_t limit) const
+{
+    // Facing an open three, only stopping it or making a four of one's own
+    // can matter; everywhere else the best-looking moves are tried.
+    std::vector<CellIndex> danger = dangerCells(1 - side);
+    if (danger.empty()) {
+        return candidates(side, limit);
+    }
+    for (CellIndex four : fourCells(side)) {
+        if (std::find(danger.begin(), danger.end(), four) == danger.end()) {
+            danger.push_back(four);
+        }
+    }
+    return danger;
+}
+
 int Engine::quickScore(const Board& board, std::int16_t player, CellIndex cell)
 {
     Engine engine(0);
@@ -290,7 +352,7 @@ int Engine::search(int depth, int ply, int alpha, int beta, int side)
     if (depth == 0) {
         return evaluate(side);
     }
-    const std::vector<CellIndex> moves = threats.empty() ? candidates(side, kBranching) : threats;
+    const std::vector<CellIndex> moves = threats.empty() ? movesFor(side, kBranching) : threats;
     if (moves.empty()) {
         return 0; // a full board: no one wins
     }
@@ -344,7 +406,7 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
         return theirs.front();
     }
 
-    std::vector<CellIndex> roots = candidates(kMe, kRootMoves);
+    std::vector<CellIndex> roots = movesFor(kMe, kRootMoves);
     if (roots.empty()) {
         for (int cell = 1; cell <= kCellCount; ++cell) {
             if (cells_.at(static_cast<std::size_t>(cell)) < 0) {

@@ -59,6 +59,13 @@ private:
     int moveScore(CellIndex cell, int side) const;
     // Cells where `side` would complete five now.
     std::vector<CellIndex> winningCells(int side);
+    // Cells where `side` would make two ways to five at once: an open
+    // three or a pair of threes about to become unstoppable.
+    std::vector<CellIndex> dangerCells(int side) const;
+    // Cells where `side` would make a four.
+    std::vector<CellIndex> fourCells(int side) const;
+    // The moves worth searching for `side` when no four must be blocked.
+    std::vector<CellIndex> movesFor(int side, std::size_t limit) const;
     bool forcedWinByFours(int side, int depth);
     int search(int depth, int ply, int alpha, int beta, int side);
     void checkTime();
