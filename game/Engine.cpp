@@ -122,23 +122,28 @@ bool Engine::wins(CellIndex cell, int side)
     return won;
 }
 
-std::vector<CellIndex> Engine::winningCells(int side)
+std::vector<CellIndex> Engine::openCells(int side, int stones) const
 {
     std::vector<CellIndex> found;
-    const int other = 1 - side;
     for (std::size_t w = 0; w < table().windows.size(); ++w) {
-        if (counts_.at(w).at(static_cast<std::size_t>(side)) != kLineLength - 1
-            || counts_.at(w).at(static_cast<std::size_t>(other)) != 0) {
+        if (counts_.at(w).at(static_cast<std::size_t>(side)) != stones
+            || counts_.at(w).at(static_cast<std::size_t>(1 - side)) != 0) {
             continue;
         }
         for (CellIndex cell : table().windows.at(w)) {
             if (cells_.at(static_cast<std::size_t>(cell)) < 0
-                && std::find(found.begin(), found.end(), cell) == found.end()
-                && wins(cell, side)) {
+                && std::find(found.begin(), found.end(), cell) == found.end()) {
                 found.push_back(cell);
             }
         }
     }
+    return found;
+}
+
+std::vector<CellIndex> Engine::winningCells(int side)
+{
+    std::vector<CellIndex> found = openCells(side, kLineLength - 1);
+    std::erase_if(found, [&](CellIndex cell) { return !wins(cell, side); });
     return found;
 }
 
@@ -211,20 +216,7 @@ std::vector<CellIndex> Engine::candidates(int side, std::size_t limit) const
 
 std::vector<CellIndex> Engine::fourCells(int side) const
 {
-    std::vector<CellIndex> found;
-    for (std::size_t w = 0; w < table().windows.size(); ++w) {
-        if (counts_.at(w).at(static_cast<std::size_t>(side)) != kLineLength - 2
-            || counts_.at(w).at(static_cast<std::size_t>(1 - side)) != 0) {
-            continue;
-        }
-        for (CellIndex cell : table().windows.at(w)) {
-            if (cells_.at(static_cast<std::size_t>(cell)) < 0
-                && std::find(found.begin(), found.end(), cell) == found.end()) {
-                found.push_back(cell);
-            }
-        }
-    }
-    return found;
+    return openCells(side, kLineLength - 2);
 }
 
 std::vector<CellIndex> Engine::dangerCells(int side) const
@@ -299,21 +291,13 @@ bool Engine::forcedWinByFours(int side, int depth)
         return false;
     }
     const std::vector<CellIndex> mustBlock = winningCells(other);
-    // Every cell that turns one of our threes into a four.
-    std::vector<CellIndex> fours;
-    for (std::size_t w = 0; w < table().windows.size(); ++w) {
-        if (counts_.at(w).at(static_cast<std::size_t>(side)) != kLineLength - 2
-            || counts_.at(w).at(static_cast<std::size_t>(other)) != 0) {
-            continue;
-        }
-        for (CellIndex cell : table().windows.at(w)) {
-            if (cells_.at(static_cast<std::size_t>(cell)) < 0
-                && std::find(fours.begin(), fours.end(), cell) == fours.end()
-                && (mustBlock.empty()
-                    || std::find(mustBlock.begin(), mustBlock.end(), cell) != mustBlock.end())) {
-                fours.push_back(cell);
-            }
-        }
+    // Every cell that turns one of our threes into a four; if the opponent
+    // threatens five, only those that also stop it.
+    std::vector<CellIndex> fours = fourCells(side);
+    if (!mustBlock.empty()) {
+        std::erase_if(fours, [&](CellIndex cell) {
+            return std::find(mustBlock.begin(), mustBlock.end(), cell) == mustBlock.end();
+        });
     }
     for (CellIndex four : fours) {
         place(four, side);

@@ -57,6 +57,9 @@ private:
     int evaluate(int side) const;
     std::vector<CellIndex> candidates(int side, std::size_t limit) const;
     int moveScore(CellIndex cell, int side) const;
+    // The empty cells of the windows where `side` has `stones` stones and
+    // the other side none.
+    std::vector<CellIndex> openCells(int side, int stones) const;
     // Cells where `side` would complete five now.
     std::vector<CellIndex> winningCells(int side);
     // Cells where `side` would make two ways to five at once: an open
