@@ -18,7 +18,11 @@ namespace windowtest {
 // else is passed on to the test log.
 inline void quietRaiseWarnings()
 {
+    // Installed once: a second installation would pass messages on to itself.
     static QtMessageHandler passOn = nullptr;
+    if (passOn != nullptr) {
+        return;
+    }
     passOn = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
                                        const QString& message) {
         if (message != QLatin1String("This plugin does not support raise()")) {
