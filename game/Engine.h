@@ -1,13 +1,14 @@
 #pragma once
 
 #include "GameState.h"
+#include "MoveList.h"
+#include "TranspositionTable.h"
 
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <random>
-#include <vector>
 
 namespace kesto {
 
@@ -17,8 +18,11 @@ namespace kesto {
 //
 // It takes a win in one, blocks a four, looks for a forced win by an unbroken
 // series of fours and keeps the opponent from one, and otherwise searches
-// with iterative-deepening alpha-beta over a pattern evaluation of every
-// five-cell window of the board, kept up to date stone by stone.
+// with iterative-deepening alpha-beta (principal variation search with a
+// transposition table) over a pattern evaluation of every five-cell window of
+// the board, kept up to date stone by stone. Answers to a four cost the
+// search no depth, and where the opponent threatens an open four only the
+// moves that stop it, or make a four first, are searched.
 class Engine {
 public:
     explicit Engine(unsigned seed = std::random_device{}());
@@ -42,10 +46,15 @@ public:
 private:
     static constexpr int kMe = 0;
     static constexpr int kThem = 1;
-    static constexpr int kWindows = 192;
+    // Every run of five cells on the board: rows, columns and both diagonals.
+    static constexpr int kSpan = kBoardSide - kLineLength + 1;
+    static constexpr int kWindows = 2 * kBoardSide * kSpan + 2 * kSpan * kSpan;
 
-    struct Window {
-        std::array<CellIndex, kLineLength> cells;
+    // What one side threatens, read off the windows.
+    struct Threats {
+        MoveList wins;   // cells where it completes five now
+        MoveList fours;  // cells where it makes a four
+        MoveList threes; // cells where it makes two ways to five at once
     };
 
     class TimeUp {};
@@ -53,30 +62,37 @@ private:
     void load(const Board& board, std::int16_t player);
     void place(CellIndex cell, int side);
     void lift(CellIndex cell, int side);
-    bool wins(CellIndex cell, int side);
+    bool completes(CellIndex cell, int side);
+    void analyse(int side, Threats& out);
+    void noteFour(CellIndex cell, CellIndex completion, Threats& out);
     int evaluate(int side) const;
-    std::vector<CellIndex> candidates(int side, std::size_t limit) const;
     int moveScore(CellIndex cell, int side) const;
-    // The empty cells of the windows where `side` has `stones` stones and
-    // the other side none.
-    std::vector<CellIndex> openCells(int side, int stones) const;
-    // Cells where `side` would complete five now.
-    std::vector<CellIndex> winningCells(int side);
-    // Cells where `side` would make two ways to five at once: an open
-    // three or a pair of threes about to become unstoppable.
-    std::vector<CellIndex> dangerCells(int side) const;
-    // Cells where `side` would make a four.
-    std::vector<CellIndex> fourCells(int side) const;
-    // The moves worth searching for `side` when no four must be blocked.
-    std::vector<CellIndex> movesFor(int side, std::size_t limit) const;
-    bool forcedWinByFours(int side, int depth);
+    void bestLooking(int side, std::size_t limit, MoveList& out) const;
+    void movesFor(int side, const Threats& mine, const Threats& theirs, std::size_t limit,
+                  MoveList& out);
+    // Whether `side`, to move, wins by force within `depth` attacking moves:
+    // by fours alone, or by threes and fours. `first`, when given, receives
+    // the move that starts it.
+    bool winsByFours(int side, int depth, CellIndex* first);
+    bool winsByThreats(int side, int depth, CellIndex* first);
+    // Cells where `side` would make a three: a stone that leaves it one
+    // move from two ways to five.
+    void threeMakers(int side, MoveList& out);
     int search(int depth, int ply, int alpha, int beta, int side);
     void checkTime();
 
     std::array<int, kCellCount + 1> cells_{}; // -1 empty, else the side
+    std::array<int, kCellCount + 1> near_{};  // stones within two cells
     Board board_;                               // the same position, for the line test
-    std::array<std::array<int, 2>, kWindows> counts_{};
+    std::array<std::array<int, 2>, kWindows> counts_{}; // stones per side in each window
+    std::uint64_t key_ = 0;
     std::int16_t players_[2] = {1, 2};
+    // Scratch for reading fours off the windows.
+    std::array<unsigned, kCellCount + 1> seen_{};
+    std::array<CellIndex, kCellCount + 1> completion_{};
+    std::array<bool, kCellCount + 1> twice_{};
+    unsigned stamp_ = 0;
+    TranspositionTable table_;
     std::mt19937 random_;
     std::chrono::steady_clock::time_point deadline_;
     const std::atomic<bool>* stop_ = nullptr;
