@@ -652,9 +652,12 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
     // A forced win by fours ends the game: look for one first. Then drop
     // the moves that leave the opponent one, unless every move does.
     try {
-        CellIndex attack = 0;
-        if (winsByFours(kMe, kFoursDepth, &attack)) {
-            return attack;
+        // The shortest first, so that each move brings the win nearer.
+        for (int depth = 1; depth <= kFoursDepth; ++depth) {
+            CellIndex attack = 0;
+            if (winsByFours(kMe, depth, &attack)) {
+                return attack;
+            }
         }
         MoveList safe;
         for (CellIndex move : roots) {
@@ -674,9 +677,11 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
     // The same with threes as well as fours, as far as time allows.
     deadline_ = start + budget * kThreatShare / 10;
     try {
-        CellIndex attack = 0;
-        if (winsByThreats(kMe, kThreatsDepth, &attack)) {
-            return attack;
+        for (int depth = 1; depth <= kThreatsDepth; ++depth) {
+            CellIndex attack = 0;
+            if (winsByThreats(kMe, depth, &attack)) {
+                return attack;
+            }
         }
         MoveList safe;
         for (CellIndex move : roots) {

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <random>
+
 using kesto::Board;
 using kesto::CellIndex;
 using kesto::Engine;
@@ -35,6 +37,36 @@ bool wins(Board& board, CellIndex cell, std::int16_t player)
     return kesto::completesLine(board, cell, player, line);
 }
 
+// Whether `player` would complete five on the empty `cell`, leaving the
+// board as it was.
+bool wouldWin(Board board, CellIndex cell, std::int16_t player)
+{
+    return board.at(cell) == kesto::kEmpty && wins(board, cell, player);
+}
+
+// Plays on from the computer's `first` move, the human answering as the
+// engine itself would (so every four is blocked on the only cell that
+// stops it); true once the computer completes five within six moves and
+// the human never does.
+bool playsOut(Board& board, Engine& engine, CellIndex first)
+{
+    Engine human(4);
+    CellIndex move = first;
+    for (int turn = 0; turn < 6; ++turn) {
+        if (wins(board, move, kComputer)) {
+            return true;
+        }
+        const CellIndex answer = human.chooseMove(board, kHuman, kBudget);
+        if (wins(board, answer, kHuman)) {
+            qWarning("the human won at %d", answer);
+            return false;
+        }
+        move = engine.chooseMove(board, kComputer, kBudget);
+    }
+    qWarning("the forced win was not carried through");
+    return false;
+}
+
 } // namespace
 
 class TestEngine : public QObject {
@@ -46,7 +78,10 @@ private slots:
     void blocks_data();
     void blocks();
     void findsAForcedWinByFoursAndPlaysItOut();
+    void findsAForcedWinByThreesAndPlaysItOut();
+    void stopsAForcedWinByThreesBeforeItStarts();
     void delaysAForcedLoss();
+    void winsAndBlocksOnRandomBoards();
     void opensInTheMiddleAndVaries();
     void answersLegallyUnderATightBudget();
 };
@@ -119,19 +154,30 @@ void TestEngine::findsAForcedWinByFoursAndPlaysItOut()
     const CellIndex first = engine.chooseMove(board, kComputer, kBudget);
     QVERIFY2(first == 15 || first == 45, qPrintable(QString::number(first)));
 
-    // Play it out: the human answers each four on the only cell that stops
-    // it, or else as the engine itself would.
-    Engine human(4);
-    CellIndex move = first;
-    for (int turn = 0; turn < 6; ++turn) {
-        if (wins(board, move, kComputer)) {
-            return;
-        }
-        const CellIndex answer = human.chooseMove(board, kHuman, kBudget);
-        QVERIFY2(!wins(board, answer, kHuman), "the human must not win a forced win");
-        move = engine.chooseMove(board, kComputer, kBudget);
-    }
-    QFAIL("the forced win was not carried through");
+    QVERIFY(playsOut(board, engine, first));
+}
+
+void TestEngine::findsAForcedWinByThreesAndPlaysItOut()
+{
+    // 45 makes two open threes at once, across row 5 (43, 44) and down
+    // column 5 (25, 35): the human can stop only one, and the other becomes
+    // an open four. No four is possible before that, so fours alone cannot
+    // find it.
+    Board board = position({43, 44, 25, 35}, {1, 10, 91, 100});
+    Engine engine(7);
+    const CellIndex first = engine.chooseMove(board, kComputer, kBudget);
+    QVERIFY(playsOut(board, engine, first));
+}
+
+void TestEngine::stopsAForcedWinByThreesBeforeItStarts()
+{
+    // The same cross, the human's this time: the computer has nothing to
+    // press with, so it must take 45, where both lines meet. Anywhere else
+    // leaves a three on one line and a four in the making on the other.
+    const Board board = position({1, 10, 91, 100}, {43, 44, 25, 35});
+    Engine engine(8);
+    const CellIndex move = engine.chooseMove(board, kComputer, kBudget);
+    QCOMPARE(move, CellIndex{45});
 }
 
 void TestEngine::delaysAForcedLoss()
@@ -141,6 +187,52 @@ void TestEngine::delaysAForcedLoss()
     Engine engine(5);
     const CellIndex move = engine.chooseMove(position({1, 2, 91}, {44, 45, 46, 47}), kComputer, kBudget);
     QVERIFY2(move == 43 || move == 48, qPrintable(QString::number(move)));
+}
+
+void TestEngine::winsAndBlocksOnRandomBoards()
+{
+    // Random positions without a five, either side to move: the engine must
+    // take a five when it has one, else stop the opponent's when there is
+    // exactly one, and always answer with an empty cell. Both are checked
+    // against the rules' line test, cell by cell.
+    std::mt19937 random(20261208);
+    int wonOrBlocked = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        Board board;
+        const int stones = 10 + static_cast<int>(random() % 50);
+        for (int stone = 0; stone < stones; ++stone) {
+            const auto cell = static_cast<CellIndex>(1 + random() % kesto::kCellCount);
+            const std::int16_t player = stone % 2 == 0 ? kHuman : kComputer;
+            if (board.at(cell) == kesto::kEmpty && !wouldWin(board, cell, player)) {
+                board.at(cell) = player;
+            }
+        }
+        const std::int16_t mover = trial % 2 == 0 ? kComputer : kHuman;
+        const std::int16_t other = mover == kComputer ? kHuman : kComputer;
+        QList<int> ownWins;
+        QList<int> theirWins;
+        for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+            if (wouldWin(board, static_cast<CellIndex>(cell), mover)) {
+                ownWins << cell;
+            }
+            if (wouldWin(board, static_cast<CellIndex>(cell), other)) {
+                theirWins << cell;
+            }
+        }
+        Engine engine(static_cast<unsigned>(trial));
+        const CellIndex move = engine.chooseMove(board, mover, std::chrono::milliseconds(5));
+        QVERIFY2(move >= 1 && move <= kesto::kCellCount && board.at(move) == kesto::kEmpty,
+                 qPrintable(QString("trial %1: %2").arg(trial).arg(move)));
+        if (!ownWins.isEmpty()) {
+            QVERIFY2(ownWins.contains(move), qPrintable(QString("trial %1 missed a win").arg(trial)));
+            ++wonOrBlocked;
+        } else if (theirWins.size() == 1) {
+            QVERIFY2(move == theirWins.front(), qPrintable(QString("trial %1 did not block").arg(trial)));
+            ++wonOrBlocked;
+        }
+    }
+    // The boards must really have put both rules to the test.
+    QVERIFY2(wonOrBlocked > 50, qPrintable(QString::number(wonOrBlocked)));
 }
 
 void TestEngine::opensInTheMiddleAndVaries()
