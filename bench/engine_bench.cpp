@@ -1,9 +1,12 @@
 // How well and how fast the computer plays: games against a simple opponent
 // (take a win, else block a four, else the best quick score) and against
-// itself, from varied openings. Prints results and think times; it is a
-// measurement, not a test.
+// itself, from varied openings: a few stones each, at random in the middle
+// of the board. Against the simple opponent each opening is played twice,
+// the engine moving first once and second once. Prints results and think
+// times; it is a measurement, not a test.
 //
-// Usage: engine_bench [games per match, default 100] [budget in ms, default 350]
+// Usage: engine_bench [games per match, default 200] [budget in ms, default 350]
+//                     [opening stones per side, default 1]
 
 #include "game/Engine.h"
 #include "game/LineTest.h"
@@ -72,13 +75,13 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
 }
 
 // One game; returns the winner (0 for a full board). Player 1 moves first.
-int play(bool engineVsEngine, bool engineFirst, unsigned seed, std::chrono::milliseconds budget,
-         Tally& tally)
+int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones,
+         std::chrono::milliseconds budget, Tally& tally)
 {
     std::mt19937 random(seed);
     Board board;
-    // A varied opening: two stones each side, near the middle.
-    for (int stone = 0; stone < 2; ++stone) {
+    // A varied opening: stones each side in the middle four rows and columns.
+    for (int stone = 0; stone < openingStones; ++stone) {
         for (std::int16_t player : {1, 2}) {
             CellIndex cell = 0;
             do {
@@ -127,13 +130,17 @@ void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
 
 int main(int argc, char* argv[])
 {
-    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const std::chrono::milliseconds budget(argc > 2 ? std::max(1, std::atoi(argv[2])) : 350);
+    const int openingStones = argc > 3 ? std::clamp(std::atoi(argv[3]), 0, 8) : 1;
+    std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each\n", games,
+                static_cast<long long>(budget.count()), openingStones);
 
     Tally versusBaseline;
     for (int game = 0; game < games; ++game) {
         const bool engineFirst = game % 2 == 0;
-        const int winner = play(false, engineFirst, static_cast<unsigned>(game), budget, versusBaseline);
+        const auto opening = static_cast<unsigned>(game / 2);
+        const int winner = play(false, engineFirst, opening, openingStones, budget, versusBaseline);
         const int engine = engineFirst ? 1 : 2;
         (winner == 0 ? versusBaseline.draws : winner == engine ? versusBaseline.wins : versusBaseline.losses)++;
     }
@@ -141,7 +148,8 @@ int main(int argc, char* argv[])
 
     Tally selfPlay;
     for (int game = 0; game < games; ++game) {
-        const int winner = play(true, true, static_cast<unsigned>(1000 + game), budget, selfPlay);
+        const int winner = play(true, true, static_cast<unsigned>(1000 + game), openingStones, budget,
+                                selfPlay);
         (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;
     }
     report("engine vs itself (P1)", selfPlay, budget);
