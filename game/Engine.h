@@ -17,11 +17,12 @@ namespace kesto {
 // the rules' own line test whether a stone wins.
 //
 // It takes a win in one, blocks a four, looks for a forced win by an unbroken
-// series of fours and keeps the opponent from one, and otherwise searches
-// with iterative-deepening alpha-beta (principal variation search with a
-// transposition table) over a pattern evaluation of every five-cell window of
-// the board, kept up to date stone by stone. Answers to a four cost the
-// search no depth, and where the opponent threatens an open four only the
+// series of fours, or of threes and fours, and keeps the opponent from one,
+// playing the shortest it finds. Otherwise it searches with iterative-
+// deepening alpha-beta (principal variation search with a transposition
+// table) over a pattern evaluation of every five-cell window of the board,
+// kept up to date stone by stone. Answers to a four cost the search no
+// depth, and where the opponent is one move from two ways to five only the
 // moves that stop it, or make a four first, are searched.
 class Engine {
 public:
