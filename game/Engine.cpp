@@ -23,10 +23,13 @@ constexpr std::size_t kBranching = 10;
 constexpr int kMaxDepth = 24;
 constexpr int kFoursDepth = 12; // attacking moves in a forced win by fours
 constexpr int kThreatsDepth = 5; // attacking moves in a forced win by threes and fours
-// Tenths of the budget: until the first is used up forced wins by threes are
-// looked for; the search stops at the second, keeping the rest for finishing.
-constexpr int kThreatShare = 4;
-constexpr int kSearchShare = 9;
+// Tenths of the budget, counted from the start: our own forced wins by threes
+// are looked for until the first, the search runs until the second, and
+// checking its choice against the opponent's forced wins until the third.
+// The rest is kept for finishing up.
+constexpr int kThreatShare = 2;
+constexpr int kSearchShare = 7;
+constexpr int kCheckShare = 9;
 // Each depth of the search takes up to this many times as long as the last.
 constexpr int kDepthGrowth = 5;
 constexpr int kNear = 2;        // candidate moves lie this close to a stone
@@ -674,7 +677,7 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
     } catch (const TimeUp&) {
         load(board, player);
     }
-    // The same with threes as well as fours, as far as time allows.
+    // A forced win by threes and fours, as far as its share of time allows.
     deadline_ = start + budget * kThreatShare / 10;
     try {
         for (int depth = 1; depth <= kThreatsDepth; ++depth) {
@@ -682,18 +685,6 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
             if (winsByThreats(kMe, depth, &attack)) {
                 return attack;
             }
-        }
-        MoveList safe;
-        for (CellIndex move : roots) {
-            place(move, kMe);
-            const bool lost = winsByThreats(kThem, kThreatsDepth, nullptr);
-            lift(move, kMe);
-            if (!lost) {
-                safe.push(move);
-            }
-        }
-        if (!safe.empty()) {
-            roots = safe;
         }
     } catch (const TimeUp&) {
         load(board, player);
@@ -710,7 +701,10 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
     }
 
     // Iterative deepening: each depth starts from the best move of the last.
+    const Clock::time_point searchStart = Clock::now();
     CellIndex choice = roots.front();
+    int outcome = 0;                          // the choice's score
+    std::array<int, kCellCount + 1> scores{}; // each root move's, or a bound above it
     for (int depth = 1; depth <= kMaxDepth; ++depth) {
         roots.bringForward(choice);
         int alpha = -kInfinity;
@@ -729,6 +723,7 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
                     }
                 }
                 lift(move, kMe);
+                scores.at(at(move)) = score;
                 if (bestThisDepth == 0 || score > alpha) {
                     alpha = score;
                     bestThisDepth = move;
@@ -744,14 +739,38 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player,
             break;
         }
         choice = bestThisDepth;
+        outcome = alpha;
         lastDepth_ = depth;
         if (alpha > kDecided || alpha < -kDecided || roots.size() == 1) {
             break; // the outcome is settled, or there is nothing to choose
         }
         // Do not start a depth that cannot finish.
-        if ((Clock::now() - start) * kDepthGrowth > budget) {
+        if ((Clock::now() - searchStart) * kDepthGrowth > budget) {
             break;
         }
+    }
+
+    // Last, make sure the choice leaves the opponent no forced win by threes
+    // and fours; if it does, take the best-scoring move that does not.
+    if (outcome > kDecided) {
+        return choice;
+    }
+    deadline_ = start + budget * kCheckShare / 10;
+    std::stable_sort(roots.begin(), roots.end(), [&](CellIndex a, CellIndex b) {
+        return scores.at(at(a)) > scores.at(at(b));
+    });
+    roots.bringForward(choice);
+    try {
+        for (CellIndex move : roots) {
+            place(move, kMe);
+            const bool lost = winsByThreats(kThem, kThreatsDepth, nullptr);
+            lift(move, kMe);
+            if (!lost) {
+                return move;
+            }
+        }
+    } catch (const TimeUp&) {
+        load(board, player);
     }
     return choice;
 }
