@@ -283,6 +283,21 @@ void Engine::bestLooking(int side, std::size_t limit, MoveList& out) const
     }
 }
 
+void Engine::stoppers(int side, const Threats& threats, MoveList& out)
+{
+    // Such a stone must sit in a window where `side` has three stones, so on
+    // a cell where `side` would make a four; try each of those.
+    Threats after;
+    for (CellIndex cell : threats.fours) {
+        place(cell, 1 - side);
+        analyse(side, after);
+        lift(cell, 1 - side);
+        if (after.threes.empty()) {
+            out.push(cell);
+        }
+    }
+}
+
 void Engine::movesFor(int side, const Threats& mine, const Threats& theirs, std::size_t limit,
                       MoveList& out)
 {
@@ -297,15 +312,7 @@ void Engine::movesFor(int side, const Threats& mine, const Threats& theirs, std:
     // The opponent is one move from two ways to five. Only a stone that
     // takes that away from every cell, or a four of our own that must be
     // answered first, can matter.
-    Threats after;
-    for (CellIndex cell : theirs.fours) {
-        place(cell, side);
-        analyse(1 - side, after);
-        lift(cell, side);
-        if (after.threes.empty()) {
-            out.push(cell);
-        }
-    }
+    stoppers(1 - side, theirs, out);
     if (out.empty()) {
         // Nothing stops it all: block where it is strongest and hope.
         for (CellIndex cell : theirs.threes) {
@@ -456,7 +463,6 @@ bool Engine::winsByThreats(int side, int depth, CellIndex* first)
     }
     Threats after;
     Threats defender;
-    Threats answered;
     for (CellIndex attack : attacks) {
         // A five threatened by the opponent must be stopped by the attack itself.
         if (!theirs.wins.empty() && attack != theirs.wins.front()) {
@@ -477,14 +483,7 @@ bool Engine::winsByThreats(int side, int depth, CellIndex* first)
             // opponent can make instead, must fail.
             analyse(other, defender);
             MoveList answers;
-            for (CellIndex cell : after.fours) {
-                place(cell, other);
-                analyse(side, answered);
-                lift(cell, other);
-                if (answered.threes.empty()) {
-                    answers.push(cell);
-                }
-            }
+            stoppers(side, after, answers);
             for (CellIndex cell : defender.fours) {
                 answers.pushUnique(cell);
             }

@@ -69,6 +69,9 @@ private:
     int evaluate(int side) const;
     int moveScore(CellIndex cell, int side) const;
     void bestLooking(int side, std::size_t limit, MoveList& out) const;
+    // The cells where an opponent's stone would leave `side` (whose threats
+    // are `threats`) without a single three.
+    void stoppers(int side, const Threats& threats, MoveList& out);
     void movesFor(int side, const Threats& mine, const Threats& theirs, std::size_t limit,
                   MoveList& out);
     // Whether `side`, to move, wins by force within `depth` attacking moves:
