@@ -32,6 +32,10 @@ constexpr int kSearchShare = 7;
 constexpr int kCheckShare = 9;
 // Each depth of the search takes up to this many times as long as the last.
 constexpr int kDepthGrowth = 5;
+// The clock is read once every so many positions (these plus one): the
+// forced-win searches spend longer on each position than the main search.
+constexpr long kThreatClockMask = 255;
+constexpr long kSearchClockMask = 1023;
 constexpr int kNear = 2;        // candidate moves lie this close to a stone
 constexpr int kOpeningStones = 4;   // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3;   // by this much at most
@@ -334,6 +338,14 @@ int Engine::quickScore(const Board& board, std::int16_t player, CellIndex cell)
     return engine.moveScore(cell, kMe);
 }
 
+void Engine::countNode(long clockMask)
+{
+    ++nodes_;
+    if ((nodes_ & clockMask) == 0) {
+        checkTime();
+    }
+}
+
 void Engine::checkTime()
 {
     if ((stop_ != nullptr && stop_->load()) || Clock::now() > deadline_) {
@@ -343,10 +355,7 @@ void Engine::checkTime()
 
 bool Engine::winsByFours(int side, int depth, CellIndex* first)
 {
-    ++nodes_;
-    if ((nodes_ & 255) == 0) {
-        checkTime();
-    }
+    countNode(kThreatClockMask);
     Threats mine;
     analyse(side, mine);
     if (!mine.wins.empty()) {
@@ -421,10 +430,7 @@ void Engine::threeMakers(int side, MoveList& out)
 
 bool Engine::winsByThreats(int side, int depth, CellIndex* first)
 {
-    ++nodes_;
-    if ((nodes_ & 255) == 0) {
-        checkTime();
-    }
+    countNode(kThreatClockMask);
     const int other = 1 - side;
     Threats mine;
     analyse(side, mine);
@@ -515,10 +521,7 @@ bool Engine::winsByThreats(int side, int depth, CellIndex* first)
 
 int Engine::search(int depth, int ply, int alpha, int beta, int side)
 {
-    ++nodes_;
-    if ((nodes_ & 1023) == 0) {
-        checkTime();
-    }
+    countNode(kSearchClockMask);
     Threats mine;
     analyse(side, mine);
     if (!mine.wins.empty()) {

@@ -83,6 +83,8 @@ private:
     // move from two ways to five.
     void threeMakers(int side, MoveList& out);
     int search(int depth, int ply, int alpha, int beta, int side);
+    // Counts a position seen, now and then asking checkTime.
+    void countNode(long clockMask);
     void checkTime();
 
     std::array<int, kCellCount + 1> cells_{}; // -1 empty, else the side
