@@ -8,7 +8,7 @@
 // Usage: engine_bench [games per match, default 200] [budget in ms, default 350]
 //                     [opening stones per side, default 1]
 
-#include "game/Engine.h"
+#include "engine/Engine.h"
 #include "game/LineTest.h"
 
 #include <algorithm>
@@ -65,7 +65,7 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
     CellIndex best = cells.front();
     int bestScore = -1;
     for (CellIndex cell : cells) {
-        const int score = kesto::Engine::quickScore(board, me, cell);
+        const int score = kesto::engine::Engine::quickScore(board, me, cell);
         if (score > bestScore) {
             bestScore = score;
             best = cell;
@@ -85,15 +85,15 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones
         for (std::int16_t player : {1, 2}) {
             CellIndex cell = 0;
             do {
-                const int row = 3 + static_cast<int>(random() % 4);
-                const int column = 3 + static_cast<int>(random() % 4);
-                cell = static_cast<CellIndex>(row * kesto::kBoardSide + column + 1);
+                const int row = 4 + static_cast<int>(random() % 4);
+                const int column = 4 + static_cast<int>(random() % 4);
+                cell = kesto::cellAt(row, column);
             } while (board.at(cell) != kesto::kEmpty);
             board.at(cell) = player;
         }
     }
-    kesto::Engine first(seed * 2 + 1);
-    kesto::Engine second(seed * 2 + 2);
+    kesto::engine::Engine first(seed * 2 + 1);
+    kesto::engine::Engine second(seed * 2 + 2);
     for (std::int16_t mover = 1; !empties(board).empty(); mover = static_cast<std::int16_t>(3 - mover)) {
         const bool engineMoves = engineVsEngine || (mover == 1) == engineFirst;
         CellIndex cell = 0;

@@ -13,6 +13,18 @@ inline constexpr int kPlayerCount = 3; // Player 1, Player 2 and the Computer
 
 using CellIndex = std::int16_t;
 
+// Where a cell lies: its row and its column, both 1..kBoardSide, and back.
+constexpr int rowOf(int cell) { return (cell - 1) / kBoardSide + 1; }
+constexpr int columnOf(int cell) { return (cell - 1) % kBoardSide + 1; }
+constexpr bool onBoard(int row, int column)
+{
+    return row >= 1 && row <= kBoardSide && column >= 1 && column <= kBoardSide;
+}
+constexpr CellIndex cellAt(int row, int column)
+{
+    return static_cast<CellIndex>((row - 1) * kBoardSide + column);
+}
+
 // A cell holds 0 when empty, otherwise the number of the player whose stone
 // is on it.
 inline constexpr std::int16_t kEmpty = 0;

@@ -1,7 +1,7 @@
 // The computer player's tactics: it wins when it can, blocks what must be
 // blocked, finds a forced win by fours and plays it out.
 
-#include "game/Engine.h"
+#include "engine/Engine.h"
 #include "game/LineTest.h"
 
 #include <QtTest>
@@ -10,7 +10,7 @@
 
 using kesto::Board;
 using kesto::CellIndex;
-using kesto::Engine;
+using kesto::engine::Engine;
 
 namespace {
 
@@ -171,10 +171,11 @@ void TestEngine::findsAForcedWinByThreesAndPlaysItOut()
 
 void TestEngine::stopsAForcedWinByThreesBeforeItStarts()
 {
-    // The same cross, the human's this time: the computer has nothing to
-    // press with, so it must take 45, where both lines meet. Anywhere else
-    // leaves a three on one line and a four in the making on the other.
-    const Board board = position({1, 10, 91, 100}, {43, 44, 25, 35});
+    // The same cross, the human's this time, and the computer holds the
+    // diagonal between its arms: it has nothing to press with, so it must
+    // take 45, where both lines meet. Anywhere else leaves a three on one
+    // line and a four in the making on the other.
+    const Board board = position({34, 10, 91, 100}, {43, 44, 25, 35});
     Engine engine(8);
     const CellIndex move = engine.chooseMove(board, kComputer, kBudget);
     QCOMPARE(move, CellIndex{45});

@@ -7,7 +7,7 @@
 #include "Twips.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
-#include "game/Engine.h"
+#include "engine/TimeKeeper.h"
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -41,9 +41,9 @@ constexpr int kBannerInterval = 500;
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
 
-// The computer thinks for about this long, and its stone never comes
+// The computer may think for this long a move, and its stone never comes
 // sooner than the pause after it, so that the player sees it arrive.
-constexpr std::chrono::milliseconds kThinkingBudget{350};
+constexpr long long kThinkingMs = 350;
 constexpr qint64 kComputerPause = 400;
 
 // Label sizes in points.
@@ -163,8 +163,8 @@ Form1::~Form1()
 
 QRect Form1::cellRect(CellIndex cell)
 {
-    const int row = (cell - 1) / kBoardSide;
-    const int column = (cell - 1) % kBoardSide;
+    const int column = columnOf(cell) - 1;
+    const int row = rowOf(cell) - 1;
     return twipsRect(kBoardOrigin + kCellPitch * column, kBoardOrigin + kCellPitch * row,
                      kCellSize, kCellSize);
 }
@@ -294,6 +294,7 @@ void Form1::Command1_Click()
 void Form1::NewGame()
 {
     stopThinking();
+    engine_->newGame();
     game_.NewGame();
     for (int cell = 1; cell <= kCellCount; ++cell) {
         describeCell(static_cast<CellIndex>(cell));
@@ -325,9 +326,13 @@ void Form1::Option1_Click(int index)
 
 void Form1::startThinking()
 {
+    // A thought still running is for this same position: stop it, its
+    // move will be dropped by its number.
     const int thought = ++thought_;
+    if (stopThought_) {
+        stopThought_->store(true);
+    }
     stopThought_ = std::make_shared<std::atomic<bool>>(false);
-    const unsigned seed = seeds_();
     const Board board = game_.state().board;
     auto* watcher = new QFutureWatcher<CellIndex>(this);
     QElapsedTimer sinceMove;
@@ -339,9 +344,9 @@ void Form1::startThinking()
                 const qint64 wait = std::max<qint64>(0, kComputerPause - sinceMove.elapsed());
                 QTimer::singleShot(wait, this, [this, thought, cell] { playComputerMove(thought, cell); });
             });
-    thinking_ = QtConcurrent::run([board, seed, stop = stopThought_] {
-        Engine engine(seed);
-        return engine.chooseMove(board, Game::kComputer, kThinkingBudget, stop.get());
+    thinking_ = QtConcurrent::run([board, engine = engine_, stop = stopThought_] {
+        const auto budget = engine::TimeKeeper::plan({kThinkingMs, 0, -1}, board);
+        return engine->chooseMove(board, Game::kComputer, budget, stop.get());
     });
     watcher->setFuture(thinking_);
 }
@@ -374,8 +379,8 @@ void Form1::describeCell(CellIndex cell)
                                       .arg(QString::fromStdString(game_.state().playerName.at(owner))
                                                .simplified());
     Image2.at(cell)->setAccessibleName(QStringLiteral("Row %1, column %2: %3")
-                                           .arg((cell - 1) / kBoardSide + 1)
-                                           .arg((cell - 1) % kBoardSide + 1)
+                                           .arg(rowOf(cell))
+                                           .arg(columnOf(cell))
                                            .arg(content));
 }
 

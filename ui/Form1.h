@@ -2,6 +2,7 @@
 
 #include "Picture.h"
 #include "Shape.h"
+#include "engine/SharedEngine.h"
 #include "game/Game.h"
 #include "game/OneBasedArray.h"
 
@@ -12,7 +13,6 @@
 #include <array>
 #include <atomic>
 #include <memory>
-#include <random>
 
 class QGroupBox;
 class QLabel;
@@ -116,7 +116,8 @@ private:
     QFuture<CellIndex> thinking_;
     std::shared_ptr<std::atomic<bool>> stopThought_;
     int thought_ = 0;
-    std::mt19937 seeds_{std::random_device{}()};
+    // What the computer learns lives on from move to move of a game.
+    std::shared_ptr<engine::SharedEngine> engine_ = std::make_shared<engine::SharedEngine>();
 
     QPointer<dialogs::Form2> winnerDialog_;
     QPointer<dialogs::frmAbout> aboutDialog_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Types.h"
+#include "game/Types.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,207 @@
+// Plays two tournament-protocol engines against each other on 10 x 10 and
+// prints how they fared: a progress line per game, then wins, draws and
+// losses of the first engine, its score with a 95% interval, the Elo
+// difference that implies, and think times. An illegal move, a crash, no
+// answer or an answer past its time loses the game.
+//
+// Each opening is played twice, each engine moving first once. Openings are
+// random stones in the middle 4 x 4 of the board, or read from a file: one
+// opening a line, cells "x,y" separated by blanks, the first player's first.
+
+#include "MatchEngine.h"
+#include "MatchOptions.h"
+#include "game/LineTest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using kesto::Board;
+using kesto::CellIndex;
+using kesto::match::EngineProcess;
+using kesto::match::Options;
+
+struct Opening {
+    std::vector<CellIndex> cells; // alternately the first and the second player's
+};
+
+struct Tally {
+    int wins = 0;
+    int draws = 0;
+    int losses = 0;
+    std::vector<double> thinkMs[2]; // per engine
+};
+
+std::vector<Opening> randomOpenings(const Options& options)
+{
+    std::mt19937 random(options.seed);
+    std::vector<Opening> openings;
+    for (int game = 0; game < (options.games + 1) / 2; ++game) {
+        Board board;
+        Opening opening;
+        while (static_cast<int>(opening.cells.size()) < 2 * options.openingStones) {
+            const CellIndex cell = kesto::cellAt(4 + static_cast<int>(random() % 4),
+                                                 4 + static_cast<int>(random() % 4));
+            if (board.at(cell) == kesto::kEmpty) {
+                board.at(cell) = 1;
+                opening.cells.push_back(cell);
+            }
+        }
+        openings.push_back(opening);
+    }
+    return openings;
+}
+
+std::vector<Opening> fileOpenings(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) {
+        throw std::runtime_error("cannot read the openings file " + path);
+    }
+    std::vector<Opening> openings;
+    std::string line;
+    while (std::getline(file, line)) {
+        std::istringstream words(line);
+        Opening opening;
+        std::string word;
+        while (words >> word) {
+            const auto cell = kesto::match::parseCell(word);
+            if (!cell) {
+                throw std::runtime_error("not a cell in the openings file: " + word);
+            }
+            opening.cells.push_back(*cell);
+        }
+        if (!opening.cells.empty()) {
+            openings.push_back(opening);
+        }
+    }
+    if (openings.empty()) {
+        throw std::runtime_error("no openings in " + path);
+    }
+    return openings;
+}
+
+struct GameResult {
+    int winner = -1; // 0 or 1: which engine; -1: a draw
+    std::string how;
+    int moves = 0;
+};
+
+// One game: engine `first` moves first after the opening.
+GameResult playGame(const Options& options, const Opening& opening, int first, Tally& tally)
+{
+    std::array<EngineProcess, 2> engines{EngineProcess(options.commands[0]),
+                                         EngineProcess(options.commands[1])};
+    for (int e = 0; e < 2; ++e) {
+        if (auto fault = engines.at(e).start(options.timeMs); !fault.empty()) {
+            return {1 - e, fault, 0};
+        }
+    }
+    Board board; // 1: the first mover's stones, 2: the other's
+    std::array<bool, 2> toldBoard{false, false};
+    std::vector<CellIndex> moves = opening.cells;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        board.at(moves[i]) = static_cast<std::int16_t>(i % 2 + 1);
+    }
+    for (int turn = static_cast<int>(moves.size());; ++turn) {
+        if (turn == kesto::kCellCount) {
+            return {-1, "full board", turn};
+        }
+        const int mover = turn % 2 == 0 ? first : 1 - first;
+        const auto stoneOf = static_cast<std::int16_t>(turn % 2 + 1);
+        EngineProcess& engine = engines.at(mover);
+        const auto answer = engine.move(board, stoneOf, moves, toldBoard.at(mover));
+        toldBoard.at(mover) = true;
+        if (!answer.fault.empty()) {
+            return {1 - mover, answer.fault, turn};
+        }
+        tally.thinkMs[mover].push_back(answer.ms);
+        if (answer.ms > static_cast<double>(options.timeMs + options.graceMs)) {
+            return {1 - mover, "over its time (" + std::to_string(static_cast<int>(answer.ms)) + " ms)", turn};
+        }
+        if (board.at(answer.cell) != kesto::kEmpty) {
+            return {1 - mover, "played on a taken cell", turn};
+        }
+        board.at(answer.cell) = stoneOf;
+        moves.push_back(answer.cell);
+        kesto::WinLine line;
+        if (kesto::completesLine(board, answer.cell, stoneOf, line)) {
+            return {mover, "five in a row", turn + 1};
+        }
+    }
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void summary(const Options& options, const Tally& tally)
+{
+    const int games = tally.wins + tally.draws + tally.losses;
+    const double score = (tally.wins + 0.5 * tally.draws) / std::max(1, games);
+    // The spread of one game's result (1, 1/2 or 0) around the mean.
+    double spread = 0;
+    for (const auto& [result, count] : {std::pair{1.0, tally.wins}, {0.5, tally.draws}, {0.0, tally.losses}}) {
+        spread += count * (result - score) * (result - score);
+    }
+    const double margin = 1.96 * std::sqrt(spread / std::max(1, games)) / std::sqrt(std::max(1, games));
+    const auto elo = [](double s) {
+        s = std::clamp(s, 0.001, 0.999);
+        return -400.0 * std::log10(1.0 / s - 1.0);
+    };
+    std::printf("\n%s against %s, %d games, %lld ms a move\n", options.commands[0].c_str(),
+                options.commands[1].c_str(), games, options.timeMs);
+    std::printf("first engine: %d wins, %d draws, %d losses\n", tally.wins, tally.draws, tally.losses);
+    std::printf("score %.1f%% (95%% interval %.1f%% to %.1f%%), Elo difference %+.0f (%+.0f to %+.0f)\n",
+                100 * score, 100 * std::max(0.0, score - margin), 100 * std::min(1.0, score + margin),
+                elo(score), elo(score - margin), elo(score + margin));
+    for (int e = 0; e < 2; ++e) {
+        const auto& times = tally.thinkMs[e];
+        std::printf("engine %d think ms: median %.0f, max %.0f over %zu moves\n", e + 1, median(times),
+                    times.empty() ? 0.0 : *std::max_element(times.begin(), times.end()), times.size());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    Options options;
+    try {
+        const auto parsed = kesto::match::parseOptions(argc, argv);
+        if (!parsed) {
+            std::fputs(kesto::match::kUsage, stdout);
+            return 0;
+        }
+        options = *parsed;
+        const std::vector<Opening> openings =
+            options.openingsFile.empty() ? randomOpenings(options) : fileOpenings(options.openingsFile);
+        Tally tally;
+        for (int game = 0; game < options.games; ++game) {
+            const Opening& opening = openings.at(static_cast<std::size_t>(game / 2) % openings.size());
+            const int first = game % 2;
+            const GameResult result = playGame(options, opening, first, tally);
+            (result.winner < 0 ? tally.draws : result.winner == 0 ? tally.wins : tally.losses)++;
+            std::printf("game %d/%d: engine %d first; %s (%s, %d moves) | engine 1: %d-%d-%d\n", game + 1,
+                        options.games, first + 1,
+                        result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins",
+                        result.how.c_str(), result.moves, tally.wins, tally.draws, tally.losses);
+            std::fflush(stdout);
+        }
+        summary(options, tally);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "brain_match: %s\n", error.what());
+        return 2;
+    }
+    return 0;
+}

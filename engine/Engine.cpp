@@ -1,0 +1,219 @@
+#include "Engine.h"
+
+#include "Candidates.h"
+#include "Score.h"
+#include "Search.h"
+#include "Threats.h"
+
+#include <algorithm>
+
+namespace kesto::engine {
+
+namespace {
+
+constexpr std::size_t kTableSlotsLog2 = 18; // positions remembered: 256 Ki
+constexpr std::size_t kRootMoves = 16;
+constexpr int kFoursDepth = 20;  // fours in a forced win by fours
+constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
+// Tenths of the move's budget, counted from its start, by which each part
+// of the thinking must be done: our own forced wins by fours, the root
+// moves' check against the opponent's, our own forced wins by threes and
+// fours, the search (no new depth after the first figure, none at all after
+// the second), and last the check of its choice against the opponent's
+// forced wins by threes and fours.
+constexpr int kFoursShare = 2;
+constexpr int kRootsShare = 3;
+constexpr int kThreatsShare = 4;
+constexpr int kSearchSoftShare = 5;
+constexpr int kSearchShare = 8;
+constexpr int kWholeBudget = 10;
+constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
+constexpr int kOpeningJitter = 3; // by this much at most
+
+std::size_t at(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+Engine::Engine(unsigned seed) : random_(seed)
+{
+    table_.reset(kTableSlotsLog2);
+}
+
+void Engine::newGame()
+{
+    table_.reset(kTableSlotsLog2);
+    forcedWin_.forget();
+    position_ = Position();
+    player_ = 0;
+}
+
+void Engine::follow(const Board& board, std::int16_t player)
+{
+    if (player != player_) {
+        newGame();
+        player_ = player;
+    }
+    // Usually the board is the last one plus a stone or two; anything else
+    // (a stone taken back, another game) is read afresh.
+    MoveList added;
+    for (int index = 1; index <= kCellCount; ++index) {
+        const auto cell = static_cast<CellIndex>(index);
+        const std::int16_t stone = board.at(cell);
+        const std::optional<Side> kept = position_.owner(cell);
+        if (kept.has_value() != (stone != kEmpty)
+            || (kept && (*kept == Side::Own) != (stone == player))) {
+            if (kept) {
+                position_.load(board, player);
+                return;
+            }
+            added.push(cell);
+        }
+    }
+    for (CellIndex cell : added) {
+        position_.place(cell, board.at(cell) == player ? Side::Own : Side::Opponent);
+    }
+}
+
+CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+                             const std::atomic<bool>* stop)
+{
+    Deadline deadline(budget, stop);
+    table_.nextMove();
+    follow(board, player);
+    lastDepth_ = 0;
+    lastNodes_ = 0;
+    if (position_.stones() == kCellCount) {
+        return 0;
+    }
+    if (const CellIndex move = obvious(); move != 0) {
+        return move;
+    }
+    if (const CellIndex move = forcedWin(Attack::Fours, kFoursDepth, kFoursShare, deadline); move != 0) {
+        return move;
+    }
+    MoveList roots;
+    rootMoves(roots, deadline);
+    if (roots.size() == 1) {
+        return roots.front();
+    }
+    if (const CellIndex move = forcedWin(Attack::ThreesAndFours, kThreatsDepth, kThreatsShare, deadline);
+        move != 0) {
+        return move;
+    }
+    return search(roots, deadline);
+}
+
+CellIndex Engine::obvious()
+{
+    if (position_.stones() == 0) {
+        // Open somewhere in the middle, not always in the same place.
+        constexpr int kMiddle = kBoardSide / 2;
+        std::uniform_int_distribution<int> pick(0, 1);
+        return cellAt(kMiddle + pick(random_), kMiddle + pick(random_));
+    }
+    Threats mine;
+    Threats theirs;
+    readThreats(position_, Side::Own, mine);
+    readThreats(position_, Side::Opponent, theirs);
+    if (!mine.wins.empty()) {
+        return mine.wins.front();
+    }
+    if (!theirs.wins.empty()) {
+        return theirs.wins.front(); // if there are two, the game is lost anyway
+    }
+    if (!mine.doubleFours.empty()) {
+        return mine.doubleFours.front(); // two ways to five: a four of theirs comes too late
+    }
+    return 0;
+}
+
+CellIndex Engine::forcedWin(Attack kind, int depth, int tenths, Deadline& deadline)
+{
+    const Deadline::Share share(deadline, tenths);
+    try {
+        return forcedWin_.find(position_, Side::Own, kind, depth, deadline);
+    } catch (const TimeUp&) {
+        return 0;
+    }
+}
+
+void Engine::rootMoves(MoveList& roots, Deadline& deadline)
+{
+    Threats mine;
+    Threats theirs;
+    readThreats(position_, Side::Own, mine);
+    readThreats(position_, Side::Opponent, theirs);
+    candidates(position_, Side::Own, mine, theirs, kRootMoves, roots);
+    const Deadline::Share share(deadline, kRootsShare);
+    MoveList safe;
+    try {
+        for (CellIndex move : roots) {
+            const TriedStone stone(position_, move, Side::Own);
+            if (!forcedWin_.wins(position_, Side::Opponent, Attack::Fours, kFoursDepth, deadline)) {
+                safe.push(move);
+            }
+        }
+    } catch (const TimeUp&) {
+        return; // not all checked: keep them all
+    }
+    if (!safe.empty()) {
+        roots = safe;
+    }
+}
+
+CellIndex Engine::search(MoveList& roots, Deadline& deadline)
+{
+    // Early on, moves that score alike are told apart by a little chance.
+    Search::CellScores bonus{};
+    if (position_.stones() < kOpeningStones) {
+        std::uniform_int_distribution<int> pick(0, kOpeningJitter);
+        for (CellIndex move : roots) {
+            bonus.at(at(move)) = pick(random_);
+        }
+    }
+    Search::CellScores scores{};
+    Search::Outcome outcome;
+    {
+        const Deadline::Share share(deadline, kSearchShare);
+        Search search(position_, table_, forcedWin_, deadline);
+        outcome = search.run(roots, bonus, kSearchSoftShare, scores);
+        lastNodes_ = search.nodes();
+    }
+    lastDepth_ = outcome.depth;
+    if (outcome.score > kDecided) {
+        return outcome.move;
+    }
+    std::stable_sort(roots.begin(), roots.end(), [&](CellIndex a, CellIndex b) {
+        return scores.at(at(a)) > scores.at(at(b));
+    });
+    return safest(roots, outcome.move, deadline);
+}
+
+CellIndex Engine::safest(MoveList& roots, CellIndex choice, Deadline& deadline)
+{
+    roots.bringForward(choice);
+    const Deadline::Share share(deadline, kWholeBudget);
+    try {
+        for (CellIndex move : roots) {
+            const TriedStone stone(position_, move, Side::Own);
+            if (!forcedWin_.wins(position_, Side::Opponent, Attack::ThreesAndFours, kThreatsDepth, deadline)) {
+                return move;
+            }
+        }
+    } catch (const TimeUp&) {
+        return choice;
+    }
+    return choice; // every move loses: the search's choice holds out longest
+}
+
+int Engine::quickScore(const Board& board, std::int16_t player, CellIndex cell)
+{
+    Position position;
+    position.load(board, player);
+    return position.moveScore(cell, Side::Own);
+}
+
+} // namespace kesto::engine

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ForcedWin.h"
+#include "MoveList.h"
+#include "Position.h"
+#include "TimeKeeper.h"
+#include "TranspositionTable.h"
+#include "game/GameState.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace kesto::engine {
+
+// The computer player. It plays this game's rule exactly: five or more in an
+// unbroken line wins, stones on the edge count, no move is forbidden; it asks
+// the rules' own line test whether a stone wins.
+//
+// It takes a win in one, blocks a five, plays the shortest forced win by
+// fours, or by threes and fours, that it finds, and keeps away from moves
+// that leave the opponent one. Otherwise it searches (see Search). What it
+// learns lives on from move to move of a game, until newGame().
+class Engine {
+public:
+    explicit Engine(unsigned seed = std::random_device{}());
+
+    // Forgets the game: the next move starts afresh.
+    void newGame();
+
+    // The cell `player` should play on `board` (any other stone is the
+    // opponent's), within `budget`. Returns 0 only when the board is full.
+    // `stop`, when given and set, cuts the thinking short.
+    CellIndex chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+                         const std::atomic<bool>* stop = nullptr);
+
+    // How deep the last search went, in plies, and how many positions it saw.
+    int lastDepth() const { return lastDepth_; }
+    long lastNodes() const { return lastNodes_; }
+
+    // A quick score of playing `cell` for `player`: what it builds for the
+    // player plus what it spoils for the opponent. Used by the simple
+    // opponent of the benchmark.
+    static int quickScore(const Board& board, std::int16_t player, CellIndex cell);
+
+private:
+    void follow(const Board& board, std::int16_t player);
+    // A move that needs no thought: the first stone, a five, a block.
+    CellIndex obvious();
+    CellIndex forcedWin(Attack kind, int depth, int tenths, Deadline& deadline);
+    // The root moves, without those that leave the opponent a forced win by
+    // fours (unless every move does).
+    void rootMoves(MoveList& roots, Deadline& deadline);
+    CellIndex search(MoveList& roots, Deadline& deadline);
+    // The first of `roots`, best first, that leaves the opponent no forced
+    // win by threes and fours, as far as time allows.
+    CellIndex safest(MoveList& roots, CellIndex choice, Deadline& deadline);
+
+    Position position_;
+    std::int16_t player_ = 0; // whose stones are Side::Own; 0 before a game
+    TranspositionTable table_;
+    ForcedWin forcedWin_;
+    std::mt19937 random_;
+    int lastDepth_ = 0;
+    long lastNodes_ = 0;
+};
+
+} // namespace kesto::engine

@@ -1,0 +1,117 @@
+#include "Position.h"
+
+#include "game/LineTest.h"
+
+namespace kesto::engine {
+
+namespace {
+
+// The rules' player numbers the engine's own board uses for the two sides.
+constexpr std::array<std::int16_t, 2> kPlayerOf{1, 2};
+
+} // namespace
+
+Position::Position()
+{
+    owner_.fill(kNobody);
+}
+
+void Position::load(const Board& board, std::int16_t own)
+{
+    *this = Position();
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        const std::int16_t player = board.at(cell);
+        if (player != kEmpty) {
+            place(static_cast<CellIndex>(cell), player == own ? Side::Own : Side::Opponent);
+        }
+    }
+}
+
+std::optional<Side> Position::owner(CellIndex cell) const
+{
+    const std::int8_t owner = owner_.at(at(cell));
+    if (owner == kNobody) {
+        return std::nullopt;
+    }
+    return static_cast<Side>(owner);
+}
+
+void Position::place(CellIndex cell, Side side)
+{
+    owner_.at(at(cell)) = static_cast<std::int8_t>(side);
+    board_.at(cell) = kPlayerOf.at(slot(side));
+    key_ ^= Geometry::get().stoneKeys.at(at(cell)).at(slot(side));
+    ++stones_;
+    countWindows(cell, side, +1);
+    for (CellIndex other : Geometry::get().nearby.at(at(cell))) {
+        ++near_.at(at(other));
+    }
+}
+
+void Position::lift(CellIndex cell)
+{
+    const Side side = static_cast<Side>(owner_.at(at(cell)));
+    countWindows(cell, side, -1);
+    for (CellIndex other : Geometry::get().nearby.at(at(cell))) {
+        --near_.at(at(other));
+    }
+    --stones_;
+    key_ ^= Geometry::get().stoneKeys.at(at(cell)).at(slot(side));
+    board_.at(cell) = kEmpty;
+    owner_.at(at(cell)) = kNobody;
+}
+
+void Position::countWindows(CellIndex cell, Side side, int change)
+{
+    // A window is worth something to a side only while the other side has
+    // no stone in it; keep the running scores in step with the counts.
+    const std::size_t mine = slot(side);
+    const std::size_t theirs = slot(opponent(side));
+    for (int window : Geometry::get().windowsOf.at(at(cell))) {
+        auto& counts = counts_.at(at(window));
+        const int before = counts.at(mine);
+        const int after = before + change;
+        if (counts.at(theirs) == 0) {
+            windowScore_.at(mine) += kWindowValue.at(at(after)) - kWindowValue.at(at(before));
+        }
+        if (before == 0 || after == 0) {
+            // The window opens or closes for the other side.
+            const int sign = after == 0 ? +1 : -1;
+            windowScore_.at(theirs) += sign * kWindowValue.at(at(counts.at(theirs)));
+        }
+        counts.at(mine) = after;
+    }
+}
+
+bool Position::completes(CellIndex cell, Side side)
+{
+    const std::int16_t player = kPlayerOf.at(slot(side));
+    board_.at(cell) = player;
+    WinLine scratch;
+    const bool won = completesLine(board_, cell, player, scratch);
+    board_.at(cell) = kEmpty;
+    return won;
+}
+
+int Position::evaluate(Side toMove) const
+{
+    return windowScore_.at(slot(toMove)) * 6 / 5 - windowScore_.at(slot(opponent(toMove)));
+}
+
+int Position::moveScore(CellIndex cell, Side side) const
+{
+    int score = 0;
+    for (int window : Geometry::get().windowsOf.at(at(cell))) {
+        const int mine = count(window, side);
+        const int theirs = count(window, opponent(side));
+        if (theirs == 0 && mine < kLineLength) {
+            score += kWindowValue.at(at(mine + 1)) - kWindowValue.at(at(mine));
+        }
+        if (mine == 0) {
+            score += kWindowValue.at(at(theirs));
+        }
+    }
+    return score;
+}
+
+} // namespace kesto::engine

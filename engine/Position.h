@@ -1,0 +1,86 @@
+#pragma once
+
+#include "Geometry.h"
+#include "Side.h"
+#include "game/GameState.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kesto::engine {
+
+// The board as the computer player keeps it while it thinks: whose stone is
+// on each cell, how many stones each side has in every five-cell window, a
+// key naming the position, and a running score of the windows, all updated
+// stone by stone as moves are tried and taken back.
+class Position {
+public:
+    // What a window is worth to a side holding 0..5 stones in it while the
+    // other side holds none. Such windows are where fives can still be made,
+    // so their count and fullness tell the shape of each line: an open three
+    // lies in more of them than a three with one end shut.
+    static constexpr std::array<int, kLineLength + 1> kWindowValue{0, 2, 16, 128, 1024, 8192};
+
+    Position();
+
+    // Takes the stones of `board`: `own`'s are Side::Own, every other
+    // player's Side::Opponent.
+    void load(const Board& board, std::int16_t own);
+
+    void place(CellIndex cell, Side side);
+    void lift(CellIndex cell);
+
+    bool isEmpty(CellIndex cell) const { return owner_.at(at(cell)) == kNobody; }
+    std::optional<Side> owner(CellIndex cell) const;
+    // Whether a stone of `side` on the empty `cell` would complete five or
+    // more in a row, as the rules' line test decides.
+    bool completes(CellIndex cell, Side side);
+    // Whether an empty cell lies within reach of a stone.
+    bool nearStone(CellIndex cell) const { return near_.at(at(cell)) > 0; }
+
+    int count(int window, Side side) const { return counts_.at(at(window)).at(slot(side)); }
+    int stones() const { return stones_; }
+    std::uint64_t key() const { return key_; }
+
+    // The position's worth to `toMove`, who gets to use its threats first.
+    int evaluate(Side toMove) const;
+    // What a stone of `side` on the empty `cell` builds for it plus what it
+    // spoils for the other side: the quick guess that orders moves.
+    int moveScore(CellIndex cell, Side side) const;
+
+    // The same stones as the rules' board, Own as player 1, Opponent as 2.
+    const Board& board() const { return board_; }
+
+private:
+    static constexpr std::int8_t kNobody = -1;
+    static std::size_t at(int index) { return static_cast<std::size_t>(index); }
+    void countWindows(CellIndex cell, Side side, int change);
+
+    std::array<std::int8_t, kCellCount + 1> owner_{};
+    std::array<int, kCellCount + 1> near_{};
+    std::array<std::array<int, 2>, Geometry::kWindowCount> counts_{};
+    std::array<int, 2> windowScore_{};
+    Board board_;
+    std::uint64_t key_ = 0;
+    int stones_ = 0;
+};
+
+// A stone tried for as long as the guard lives: lifted again however the
+// scope is left, a search running out of time included.
+class TriedStone {
+public:
+    TriedStone(Position& position, CellIndex cell, Side side) : position_(position), cell_(cell)
+    {
+        position_.place(cell, side);
+    }
+    ~TriedStone() { position_.lift(cell_); }
+    TriedStone(const TriedStone&) = delete;
+    TriedStone& operator=(const TriedStone&) = delete;
+
+private:
+    Position& position_;
+    CellIndex cell_;
+};
+
+} // namespace kesto::engine

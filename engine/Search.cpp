@@ -1,0 +1,227 @@
+#include "Search.h"
+
+#include "Candidates.h"
+#include "Score.h"
+#include "Threats.h"
+
+#include <algorithm>
+
+namespace kesto::engine {
+
+namespace {
+
+constexpr std::size_t kBranching = 10; // moves searched where nothing is forced
+constexpr int kMaxDepth = 30;
+constexpr int kLeafFours = 4;          // fours looked at beyond the horizon
+// Late quiet moves are first searched this much shallower.
+constexpr int kReduction = 1;
+constexpr std::size_t kFullDepthMoves = 3;
+constexpr int kLeastDepthToReduce = 3;
+
+std::size_t at(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+Search::Search(Position& position, TranspositionTable& table, ForcedWin& forcedWin, Deadline& deadline)
+    : position_(position), table_(table), forcedWin_(forcedWin), deadline_(deadline)
+{
+}
+
+std::uint64_t Search::keyFor(Side side) const
+{
+    return position_.key() ^ Geometry::get().toMoveKeys.at(slot(side));
+}
+
+Search::Outcome Search::run(MoveList& roots, const CellScores& bonus, int softTenths, CellScores& scores)
+{
+    Outcome outcome{roots.front(), 0, 0};
+    for (int depth = 1; depth <= kMaxDepth; ++depth) {
+        if (depth > 1 && deadline_.spent(softTenths)) {
+            break; // a new depth would not finish
+        }
+        roots.bringForward(outcome.move);
+        CellIndex best = 0;
+        try {
+            outcome.score = rootDepth(depth, roots, bonus, scores, best);
+        } catch (const TimeUp&) {
+            // A move that beat the last depth's choice in the part searched
+            // is still the better one.
+            if (best != 0) {
+                outcome.move = best;
+            }
+            break;
+        }
+        outcome.move = best;
+        outcome.depth = depth;
+        if (isDecided(outcome.score) || roots.size() == 1) {
+            break; // the outcome is settled, or there is nothing to choose
+        }
+    }
+    return outcome;
+}
+
+int Search::rootDepth(int depth, MoveList& roots, const CellScores& bonus, CellScores& scores,
+                      CellIndex& best)
+{
+    int alpha = -kInfinity;
+    for (CellIndex move : roots) {
+        const int extra = bonus.at(at(move));
+        int score = 0;
+        {
+            const TriedStone stone(position_, move, Side::Own);
+            if (best == 0) {
+                score = -node(depth - 1, 1, -kInfinity, kInfinity, Side::Opponent) + extra;
+            } else {
+                const int bar = alpha - extra;
+                score = -node(depth - 1, 1, -bar - 1, -bar, Side::Opponent) + extra;
+                if (score > alpha) {
+                    score = -node(depth - 1, 1, -kInfinity, -bar, Side::Opponent) + extra;
+                }
+            }
+        }
+        scores.at(at(move)) = score;
+        if (best == 0 || score > alpha) {
+            alpha = score;
+            best = move;
+        }
+    }
+    return alpha;
+}
+
+int Search::node(int depth, int ply, int alpha, int beta, Side side)
+{
+    deadline_.tick();
+    ++nodes_;
+    Threats mine;
+    Threats theirs;
+    readThreats(position_, side, mine);
+    readThreats(position_, opponent(side), theirs);
+    bool settled = false;
+    const int forced = threatReply(mine, theirs, depth, ply, alpha, beta, side, settled);
+    if (settled) {
+        return forced;
+    }
+    if (depth <= 0 || ply >= kMaxPly) {
+        return leaf(ply, side, mine);
+    }
+
+    CellIndex remembered = 0;
+    if (const TranspositionTable::Entry* entry = table_.find(keyFor(side))) {
+        remembered = entry->move;
+        const int score = fromTable(entry->score, ply);
+        if (entry->depth >= depth) {
+            using Bound = TranspositionTable::Bound;
+            if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta)
+                || (entry->bound == Bound::Upper && score <= alpha)) {
+                return score;
+            }
+        }
+    }
+
+    MoveList moves;
+    candidates(position_, side, mine, theirs, kBranching, moves);
+    if (moves.empty()) {
+        return 0; // a full board: no one wins
+    }
+    order(moves, remembered, ply);
+    CellIndex bestMove = moves.front();
+    const int best = searchMoves(moves, depth, ply, alpha, beta, side, bestMove);
+    const auto bound = best <= alpha ? TranspositionTable::Bound::Upper
+                       : best >= beta ? TranspositionTable::Bound::Lower
+                                      : TranspositionTable::Bound::Exact;
+    table_.store({keyFor(side), toTable(best, ply), static_cast<std::int16_t>(depth), bestMove, bound});
+    return best;
+}
+
+// The replies that threats decide: a five to take, two to stop, one to
+// block (at no cost in depth), two ways to five to make.
+int Search::threatReply(const Threats& mine, const Threats& theirs, int depth, int ply, int alpha,
+                        int beta, Side side, bool& settled)
+{
+    settled = true;
+    if (!mine.wins.empty()) {
+        return kWin - ply;
+    }
+    if (theirs.wins.size() > 1) {
+        return -(kWin - ply - 1);
+    }
+    if (theirs.wins.size() == 1 && ply < kMaxPly) {
+        const TriedStone block(position_, theirs.wins.front(), side);
+        return -node(depth, ply + 1, -beta, -alpha, opponent(side));
+    }
+    if (!mine.doubleFours.empty() && theirs.wins.empty()) {
+        // Two ways to five next move: a four of the opponent's comes too late.
+        return kWin - ply - 2;
+    }
+    settled = false;
+    return 0;
+}
+
+int Search::leaf(int ply, Side side, const Threats& mine)
+{
+    if (!mine.fours.empty() && forcedWin_.wins(position_, side, Attack::Fours, kLeafFours, deadline_)) {
+        return kWin - ply - 2 * kLeafFours - 1;
+    }
+    return position_.evaluate(side);
+}
+
+int Search::searchMoves(MoveList& moves, int depth, int ply, int alpha, int beta, Side side,
+                        CellIndex& bestMove)
+{
+    int best = -kInfinity;
+    std::size_t index = 0;
+    for (CellIndex move : moves) {
+        const TriedStone stone(position_, move, side);
+        const Side next = opponent(side);
+        int score = 0;
+        if (index == 0) {
+            score = -node(depth - 1, ply + 1, -beta, -alpha, next);
+        } else {
+            // A late move that does not look forcing is first tried shallower.
+            const bool reduce = index >= kFullDepthMoves && depth >= kLeastDepthToReduce;
+            const int reduced = depth - 1 - (reduce ? kReduction : 0);
+            score = -node(reduced, ply + 1, -alpha - 1, -alpha, next);
+            if (score > alpha && reduce) {
+                score = -node(depth - 1, ply + 1, -alpha - 1, -alpha, next);
+            }
+            if (score > alpha && score < beta) {
+                score = -node(depth - 1, ply + 1, -beta, -alpha, next);
+            }
+        }
+        ++index;
+        if (score > best) {
+            best = score;
+            bestMove = move;
+        }
+        alpha = std::max(alpha, score);
+        if (alpha >= beta) {
+            rememberCut(move, ply);
+            break;
+        }
+    }
+    return best;
+}
+
+void Search::order(MoveList& moves, CellIndex remembered, int ply) const
+{
+    // The table's move first, then the moves that cut off at this ply
+    // elsewhere in the tree, then the rest by their quick score.
+    const Killers& killers = killers_.at(at(ply));
+    moves.bringForward(killers[1]);
+    moves.bringForward(killers[0]);
+    moves.bringForward(remembered);
+}
+
+void Search::rememberCut(CellIndex move, int ply)
+{
+    Killers& killers = killers_.at(at(ply));
+    if (killers[0] != move) {
+        killers[1] = killers[0];
+        killers[0] = move;
+    }
+}
+
+} // namespace kesto::engine

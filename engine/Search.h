@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ForcedWin.h"
+#include "MoveList.h"
+#include "Position.h"
+#include "Side.h"
+#include "TimeKeeper.h"
+#include "TranspositionTable.h"
+
+#include <array>
+
+namespace kesto::engine {
+
+struct Threats;
+
+// The main search: iterative-deepening principal variation search over the
+// root moves, with the transposition table, killer moves and late-move
+// reductions. Answers to a four cost no depth; at the leaves, a short
+// forced win by fours counts as a win.
+class Search {
+public:
+    using CellScores = std::array<int, kCellCount + 1>;
+
+    struct Outcome {
+        CellIndex move = 0;
+        int score = 0;
+        int depth = 0; // the deepest search that finished
+    };
+
+    Search(Position& position, TranspositionTable& table, ForcedWin& forcedWin, Deadline& deadline);
+
+    // Searches `roots` for Side::Own, deeper and deeper until the deadline;
+    // no new depth starts once `softTenths`/10 of the budget has gone.
+    // `bonus` is added to each root move's score; `scores` receives each
+    // root move's last score (or a bound above it).
+    Outcome run(MoveList& roots, const CellScores& bonus, int softTenths, CellScores& scores);
+
+    long nodes() const { return nodes_; }
+
+private:
+    static constexpr int kMaxPly = 128;
+    using Killers = std::array<CellIndex, 2>;
+
+    // One depth over the root moves; `best` follows the best move so far,
+    // so a depth cut short still says what it found.
+    int rootDepth(int depth, MoveList& roots, const CellScores& bonus, CellScores& scores,
+                  CellIndex& best);
+    int node(int depth, int ply, int alpha, int beta, Side side);
+    int threatReply(const Threats& mine, const Threats& theirs, int depth, int ply, int alpha,
+                    int beta, Side side, bool& settled);
+    int leaf(int ply, Side side, const Threats& mine);
+    int searchMoves(MoveList& moves, int depth, int ply, int alpha, int beta, Side side,
+                    CellIndex& bestMove);
+    void order(MoveList& moves, CellIndex remembered, int ply) const;
+    void rememberCut(CellIndex move, int ply);
+    std::uint64_t keyFor(Side side) const;
+
+    Position& position_;
+    TranspositionTable& table_;
+    ForcedWin& forcedWin_;
+    Deadline& deadline_;
+    std::array<Killers, kMaxPly + 1> killers_{};
+    long nodes_ = 0;
+};
+
+} // namespace kesto::engine

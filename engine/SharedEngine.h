@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Engine.h"
+
+#include <memory>
+#include <mutex>
+
+namespace kesto::engine {
+
+// One engine for a whole game, used by thoughts that run on other threads:
+// each holds it in turn, so what one move learnt serves the next.
+class SharedEngine {
+public:
+    CellIndex chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+                         const std::atomic<bool>* stop)
+    {
+        const std::lock_guard lock(mutex_);
+        return engine_.chooseMove(board, player, budget, stop);
+    }
+
+    void newGame()
+    {
+        const std::lock_guard lock(mutex_);
+        engine_.newGame();
+    }
+
+private:
+    std::mutex mutex_;
+    Engine engine_;
+};
+
+} // namespace kesto::engine

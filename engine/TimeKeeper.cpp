@@ -1,0 +1,65 @@
+#include "TimeKeeper.h"
+
+#include <algorithm>
+
+namespace kesto::engine {
+
+namespace {
+
+// Kept back from the time per move: an eighth of it, at least 30 ms and at
+// most 100 ms.
+constexpr long long kLeastMargin = 30;
+constexpr long long kMostMargin = 100;
+constexpr long long kMarginShare = 8;
+// The moves still to come that what is left of the game's time is spread
+// over: about half the empty cells, within these bounds.
+constexpr int kFewestMovesAhead = 5;
+constexpr int kMostMovesAhead = 20;
+
+} // namespace
+
+Deadline::Deadline(std::chrono::milliseconds budget, const std::atomic<bool>* stop)
+    : hard_(start_ + budget), budget_(budget), stop_(stop)
+{
+}
+
+void Deadline::check() const
+{
+    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || Clock::now() > hard_) {
+        throw TimeUp();
+    }
+}
+
+bool Deadline::spent(int tenths) const
+{
+    return Clock::now() - start_ > budget_ * tenths / 10;
+}
+
+std::chrono::milliseconds Deadline::elapsed() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_);
+}
+
+Deadline::Share::Share(Deadline& deadline, int tenths) : deadline_(deadline), saved_(deadline.hard_)
+{
+    deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * tenths / 10);
+}
+
+std::chrono::milliseconds TimeKeeper::plan(const TimeRules& rules, const Board& board)
+{
+    int emptyCells = 0;
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        emptyCells += board.at(cell) == kEmpty ? 1 : 0;
+    }
+    long long allowed = std::max(0LL, rules.turnMs);
+    // Before the tournament says what is left, the whole game's time is.
+    const long long left = rules.leftMs >= 0 ? rules.leftMs : rules.matchMs > 0 ? rules.matchMs : -1;
+    if (left >= 0) {
+        const int movesAhead = std::clamp(emptyCells / 2, kFewestMovesAhead, kMostMovesAhead);
+        allowed = std::min(allowed, left / movesAhead);
+    }
+    const long long margin = std::clamp(allowed / kMarginShare, kLeastMargin, kMostMargin);
+    return std::chrono::milliseconds(std::max(0LL, allowed - margin));
+}
+
+} // namespace kesto::engine
