@@ -2,6 +2,8 @@
 // blocked, finds a forced win by fours and plays it out.
 
 #include "engine/Engine.h"
+#include "engine/ForcedWin.h"
+#include "engine/TimeKeeper.h"
 #include "game/LineTest.h"
 
 #include <QtTest>
@@ -73,6 +75,11 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private slots:
+    void forcedWins_data();
+    void forcedWins();
+    void plansItsTime_data();
+    void plansItsTime();
+    void followsTheGameThroughTakebacks();
     void takesAWinInOne_data();
     void takesAWinInOne();
     void blocks_data();
@@ -85,6 +92,105 @@ private slots:
     void opensInTheMiddleAndVaries();
     void answersLegallyUnderATightBudget();
 };
+
+void TestEngine::forcedWins_data()
+{
+    using kesto::engine::Attack;
+    QTest::addColumn<QList<int>>("computer");
+    QTest::addColumn<QList<int>>("human");
+    QTest::addColumn<Attack>("kind");
+    QTest::addColumn<QList<int>>("firstMoves"); // empty: there is no forced win
+
+    // 15 is a four across row 2 that forces 16; then 45 makes two fours at
+    // once (down column 5, across row 5). Or 45 first, then 15.
+    const QList<int> attacker{12, 13, 14, 25, 35, 42, 43, 44};
+    const QList<int> defender{11, 5, 41, 6, 99, 97, 79, 77, 34};
+    QTest::newRow("by fours, either order") << attacker << defender << Attack::Fours << QList<int>{15, 45};
+    // The forced block on 16 now makes a four for the human down the
+    // diagonal 5-16-27-38, which must be answered on 49 first; the human
+    // then takes 45. Only 45 first still wins.
+    QTest::newRow("a counter-four refutes one order")
+        << attacker << defender + QList<int>{27, 38} << Attack::Fours << QList<int>{45};
+    // With 46 taken, row 5 is dead: one four at a time is all there is.
+    QTest::newRow("no second four") << attacker << defender + QList<int>{46} << Attack::Fours << QList<int>{};
+    // Two open twos crossing at 45: 45 makes two threes, which fours alone
+    // cannot see.
+    const QList<int> cross{43, 44, 25, 35};
+    const QList<int> corners{1, 10, 91, 100};
+    QTest::newRow("a cross, by fours") << cross << corners << Attack::Fours << QList<int>{};
+    QTest::newRow("a cross, by threes") << cross << corners << Attack::ThreesAndFours << QList<int>{45};
+}
+
+void TestEngine::forcedWins()
+{
+    QFETCH(QList<int>, computer);
+    QFETCH(QList<int>, human);
+    QFETCH(kesto::engine::Attack, kind);
+    QFETCH(QList<int>, firstMoves);
+    kesto::engine::Position stones;
+    stones.load(position(computer, human), kComputer);
+    kesto::engine::ForcedWin solver;
+    kesto::engine::Deadline deadline(std::chrono::seconds(10), nullptr);
+    const CellIndex first = solver.find(stones, kesto::engine::Side::Own, kind, 10, deadline);
+    QVERIFY2(firstMoves.isEmpty() ? first == 0 : firstMoves.contains(first), qPrintable(QString::number(first)));
+}
+
+void TestEngine::plansItsTime_data()
+{
+    QTest::addColumn<long long>("turn");
+    QTest::addColumn<long long>("match");
+    QTest::addColumn<long long>("left");
+    QTest::addColumn<int>("stones");
+    QTest::addColumn<long long>("planned");
+    QTest::newRow("a move's time, less an eighth") << 300LL << 0LL << -1LL << 0 << 263LL;
+    QTest::newRow("at least 30 ms kept back") << 100LL << 0LL << -1LL << 0 << 70LL;
+    QTest::newRow("at most 100 ms kept back") << 5000LL << 0LL << -1LL << 0 << 4900LL;
+    QTest::newRow("as fast as it can") << 0LL << 0LL << -1LL << 0 << 0LL;
+    QTest::newRow("the game's time over 20 moves") << 5000LL << 0LL << 10000LL << 0 << 438LL;
+    QTest::newRow("the game's time before time_left") << 5000LL << 10000LL << -1LL << 0 << 438LL;
+    QTest::newRow("late: over fewer moves") << 5000LL << 0LL << 10000LL << 80 << 900LL;
+    QTest::newRow("almost out of time") << 300LL << 0LL << 100LL << 0 << 0LL;
+}
+
+void TestEngine::plansItsTime()
+{
+    QFETCH(long long, turn);
+    QFETCH(long long, match);
+    QFETCH(long long, left);
+    QFETCH(int, stones);
+    QFETCH(long long, planned);
+    Board board;
+    for (int cell = 1; cell <= stones; ++cell) {
+        board.at(cell) = kHuman;
+    }
+    QCOMPARE(kesto::engine::TimeKeeper::plan({turn, match, left}, board).count(), planned);
+}
+
+void TestEngine::followsTheGameThroughTakebacks()
+{
+    // One engine through a game whose stones come and go: each answer must
+    // fit the board it is given, not the one it remembers.
+    Engine engine(9);
+    Board board = position({}, {44, 45, 46});
+    const CellIndex first = engine.chooseMove(board, kComputer, kBudget);
+    QVERIFY2(first == 43 || first == 47, qPrintable(QString::number(first)));
+    board.at(first) = kComputer;
+    board.at(first == 43 ? 47 : 43) = kHuman; // now four in a row, one end shut
+    const CellIndex block = first == 43 ? 48 : 42;
+    QCOMPARE(engine.chooseMove(board, kComputer, kBudget), block);
+    // Both stones are taken back and the human plays elsewhere: the four
+    // is gone, the old three must be stopped again.
+    board.at(first) = kesto::kEmpty;
+    board.at(first == 43 ? 47 : 43) = kesto::kEmpty;
+    board.at(91) = kHuman;
+    const CellIndex again = engine.chooseMove(board, kComputer, kBudget);
+    QVERIFY2(again == 43 || again == 47, qPrintable(QString::number(again)));
+    // A stone of the human's becomes the computer's: read afresh.
+    board.at(45) = kComputer;
+    const CellIndex fresh = engine.chooseMove(board, kComputer, kBudget);
+    QVERIFY(fresh >= 1 && fresh <= kesto::kCellCount);
+    QCOMPARE(board.at(fresh), kesto::kEmpty);
+}
 
 void TestEngine::takesAWinInOne_data()
 {
