@@ -7,6 +7,7 @@
 //
 // Usage: engine_bench [games per match, default 200] [budget in ms, default 350]
 //                     [opening stones per side, default 1]
+//                     [games against itself, default as many as per match]
 
 #include "engine/Engine.h"
 #include "game/LineTest.h"
@@ -29,6 +30,7 @@ struct Tally {
     int draws = 0;
     int losses = 0;
     std::vector<double> thinkMs;
+    std::vector<int> depths; // of the searches that ran
     int overBudget = 0;
 };
 
@@ -99,7 +101,11 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones
         CellIndex cell = 0;
         if (engineMoves) {
             const auto start = Clock::now();
-            cell = (mover == 1 ? first : second).chooseMove(board, mover, budget);
+            kesto::engine::Engine& engine = mover == 1 ? first : second;
+            cell = engine.chooseMove(board, mover, budget);
+            if (engine.lastDepth() > 0) {
+                tally.depths.push_back(engine.lastDepth());
+            }
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             tally.thinkMs.push_back(ms);
             if (ms > static_cast<double>(budget.count())) {
@@ -120,10 +126,12 @@ void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
     std::sort(tally.thinkMs.begin(), tally.thinkMs.end());
     const double median = tally.thinkMs.empty() ? 0 : tally.thinkMs[tally.thinkMs.size() / 2];
     const double longest = tally.thinkMs.empty() ? 0 : tally.thinkMs.back();
+    std::sort(tally.depths.begin(), tally.depths.end());
+    const int depth = tally.depths.empty() ? 0 : tally.depths[tally.depths.size() / 2];
     std::printf("%-22s wins %3d  draws %3d  losses %3d | think ms: median %6.1f  max %6.1f  "
-                "over the %lld ms budget: %d of %zu moves\n",
+                "over the %lld ms budget: %d of %zu moves | median search depth %d\n",
                 name, tally.wins, tally.draws, tally.losses, median, longest,
-                static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size());
+                static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size(), depth);
 }
 
 } // namespace
@@ -133,6 +141,7 @@ int main(int argc, char* argv[])
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const std::chrono::milliseconds budget(argc > 2 ? std::max(1, std::atoi(argv[2])) : 350);
     const int openingStones = argc > 3 ? std::clamp(std::atoi(argv[3]), 0, 8) : 1;
+    const int selfPlayGames = argc > 4 ? std::max(0, std::atoi(argv[4])) : games;
     std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each\n", games,
                 static_cast<long long>(budget.count()), openingStones);
 
@@ -147,7 +156,7 @@ int main(int argc, char* argv[])
     report("engine vs baseline", versusBaseline, budget);
 
     Tally selfPlay;
-    for (int game = 0; game < games; ++game) {
+    for (int game = 0; game < selfPlayGames; ++game) {
         const int winner = play(true, true, static_cast<unsigned>(1000 + game), openingStones, budget,
                                 selfPlay);
         (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;

@@ -12,7 +12,7 @@ namespace kesto::engine {
 namespace {
 
 constexpr std::size_t kTableSlotsLog2 = 18; // positions remembered: 256 Ki
-constexpr std::size_t kRootMoves = 16;
+constexpr std::size_t kRootMoves = 20;
 constexpr int kFoursDepth = 20;  // fours in a forced win by fours
 constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
 // Tenths of the move's budget, counted from its start, by which each part
@@ -25,8 +25,8 @@ constexpr int kFoursShare = 2;
 constexpr int kRootsShare = 3;
 constexpr int kThreatsShare = 4;
 constexpr int kSearchSoftShare = 6;
-constexpr int kSearchShare = 9;
-constexpr int kWholeBudget = 10;
+constexpr int kSearchShare = 8;
+constexpr int kCheckShare = 10;
 constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3; // by this much at most
 
@@ -134,6 +134,7 @@ CellIndex Engine::forcedWin(Attack kind, int depth, int tenths, Deadline& deadli
 {
     const Deadline::Share share(deadline, tenths);
     try {
+        deadline.check();
         return forcedWin_.find(position_, Side::Own, kind, depth, deadline);
     } catch (const TimeUp&) {
         return 0;
@@ -150,6 +151,7 @@ void Engine::rootMoves(MoveList& roots, Deadline& deadline)
     const Deadline::Share share(deadline, kRootsShare);
     MoveList safe;
     try {
+        deadline.check();
         for (CellIndex move : roots) {
             const TriedStone stone(position_, move, Side::Own);
             if (!forcedWin_.wins(position_, Side::Opponent, Attack::Fours, kFoursDepth, deadline)) {
@@ -195,8 +197,9 @@ CellIndex Engine::search(MoveList& roots, Deadline& deadline)
 CellIndex Engine::safest(MoveList& roots, CellIndex choice, Deadline& deadline)
 {
     roots.bringForward(choice);
-    const Deadline::Share share(deadline, kWholeBudget);
+    const Deadline::Share share(deadline, kCheckShare);
     try {
+        deadline.check();
         for (CellIndex move : roots) {
             const TriedStone stone(position_, move, Side::Own);
             if (!forcedWin_.wins(position_, Side::Opponent, Attack::ThreesAndFours, kThreatsDepth, deadline)) {

@@ -80,6 +80,22 @@ void Position::countWindows(CellIndex cell, Side side, int change)
             windowScore_.at(theirs) += sign * kWindowValue.at(at(counts.at(theirs)));
         }
         counts.at(mine) = after;
+        mark(window);
+    }
+}
+
+void Position::mark(int window)
+{
+    const auto& counts = counts_.at(at(window));
+    const std::size_t word = at(window) / 64;
+    const std::uint64_t bit = std::uint64_t{1} << (at(window) % 64);
+    for (std::size_t side = 0; side < 2; ++side) {
+        const int mine = counts.at(side);
+        const bool open = counts.at(1 - side) == 0;
+        auto& two = marked_.at(static_cast<std::size_t>(Fill::Two)).at(side).at(word);
+        auto& more = marked_.at(static_cast<std::size_t>(Fill::ThreeOrFour)).at(side).at(word);
+        two = open && mine == kLineLength - 3 ? two | bit : two & ~bit;
+        more = open && (mine == kLineLength - 2 || mine == kLineLength - 1) ? more | bit : more & ~bit;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "game/GameState.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -40,6 +41,21 @@ public:
     bool nearStone(CellIndex cell) const { return near_.at(at(cell)) > 0; }
 
     int count(int window, Side side) const { return counts_.at(at(window)).at(slot(side)); }
+
+    // Windows worth a look for threats: those where `side` has two stones,
+    // or three or four, and the other side none. Calls `visit(window)` for
+    // each, in order.
+    enum class Fill : std::uint8_t { Two, ThreeOrFour };
+    template <typename Visit>
+    void forEachWindow(Fill fill, Side side, Visit visit) const
+    {
+        const auto& words = marked_.at(static_cast<std::size_t>(fill)).at(slot(side));
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            for (std::uint64_t bits = words.at(word); bits != 0; bits &= bits - 1) {
+                visit(static_cast<int>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+            }
+        }
+    }
     int stones() const { return stones_; }
     std::uint64_t key() const { return key_; }
 
@@ -49,18 +65,20 @@ public:
     // spoils for the other side: the quick guess that orders moves.
     int moveScore(CellIndex cell, Side side) const;
 
-    // The same stones as the rules' board, Own as player 1, Opponent as 2.
-    const Board& board() const { return board_; }
-
 private:
     static constexpr std::int8_t kNobody = -1;
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
     void countWindows(CellIndex cell, Side side, int change);
+    void mark(int window);
+
+    static constexpr std::size_t kWords = (Geometry::kWindowCount + 63) / 64;
+    using WindowSet = std::array<std::uint64_t, kWords>;
 
     std::array<std::int8_t, kCellCount + 1> owner_{};
     std::array<int, kCellCount + 1> near_{};
     std::array<std::array<int, 2>, Geometry::kWindowCount> counts_{};
     std::array<int, 2> windowScore_{};
+    std::array<std::array<WindowSet, 2>, 2> marked_{}; // by Fill, then by side
     Board board_;
     std::uint64_t key_ = 0;
     int stones_ = 0;

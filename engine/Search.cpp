@@ -10,12 +10,9 @@ namespace kesto::engine {
 
 namespace {
 
-constexpr std::size_t kBranching = 10; // moves searched where nothing is forced
+constexpr std::size_t kBranching = 12; // moves searched where nothing is forced
 constexpr int kMaxDepth = 30;
 constexpr int kLeafFours = 4;          // fours looked at beyond the horizon
-// Beyond the horizon, a three of the opponent's is still answered, down to
-// this many plies past it, so that a lost position does not look quiet.
-constexpr int kThreatHorizon = 6;
 // Late quiet moves are first searched this much shallower.
 constexpr int kReduction = 1;
 constexpr std::size_t kFullDepthMoves = 3;
@@ -107,8 +104,7 @@ int Search::node(int depth, int ply, int alpha, int beta, Side side)
     if (settled) {
         return forced;
     }
-    const bool threatened = !theirs.doubleFours.empty() && depth > -kThreatHorizon;
-    if ((depth <= 0 && !threatened) || ply >= kMaxPly) {
+    if (depth <= 0 || ply >= kMaxPly) {
         return leaf(ply, side, mine);
     }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -9,8 +8,6 @@ namespace kesto::engine {
 // The two sides as the computer player sees them: its own stones and the
 // opponent's, whatever the players' numbers on the board.
 enum class Side : std::uint8_t { Own, Opponent };
-
-inline constexpr std::array<Side, 2> kSides{Side::Own, Side::Opponent};
 
 constexpr Side opponent(Side side)
 {

@@ -55,14 +55,10 @@ void readThreats(Position& position, Side side, Threats& out)
     out.doubleFours.clear();
     FourCollector fours(out);
     const Geometry& geometry = Geometry::get();
-    for (int w = 0; w < Geometry::kWindowCount; ++w) {
-        const int mine = position.count(w, side);
-        if (position.count(w, opponent(side)) != 0 || mine < kLineLength - 2 || mine >= kLineLength) {
-            continue; // blocked, too thin, or already five
-        }
+    position.forEachWindow(Position::Fill::ThreeOrFour, side, [&](int w) {
         std::array<CellIndex, kLineLength> empties{};
         emptiesOf(position, geometry.windows.at(at(w)), empties);
-        if (mine == kLineLength - 1) {
+        if (position.count(w, side) == kLineLength - 1) {
             if (!out.wins.contains(empties[0]) && position.completes(empties[0], side)) {
                 out.wins.push(empties[0]);
             }
@@ -70,7 +66,7 @@ void readThreats(Position& position, Side side, Threats& out)
             fours.note(empties[0], empties[1]);
             fours.note(empties[1], empties[0]);
         }
-    }
+    });
 }
 
 void threeMakers(Position& position, Side side, MoveList& out)
@@ -82,10 +78,7 @@ void threeMakers(Position& position, Side side, MoveList& out)
     std::array<bool, kCellCount + 1> tried{};
     Threats after;
     const Geometry& geometry = Geometry::get();
-    for (int w = 0; w < Geometry::kWindowCount; ++w) {
-        if (position.count(w, side) != kLineLength - 3 || position.count(w, opponent(side)) != 0) {
-            continue;
-        }
+    position.forEachWindow(Position::Fill::Two, side, [&](int w) {
         for (CellIndex cell : geometry.windows.at(at(w))) {
             if (!position.isEmpty(cell) || tried.at(at(cell))) {
                 continue;
@@ -97,7 +90,7 @@ void threeMakers(Position& position, Side side, MoveList& out)
                 out.push(cell);
             }
         }
-    }
+    });
 }
 
 void stoppers(Position& position, Side side, const Threats& threats, MoveList& out)

@@ -35,11 +35,6 @@ bool Deadline::spent(int tenths) const
     return Clock::now() - start_ > budget_ * tenths / 10;
 }
 
-std::chrono::milliseconds Deadline::elapsed() const
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_);
-}
-
 Deadline::Share::Share(Deadline& deadline, int tenths) : deadline_(deadline), saved_(deadline.hard_)
 {
     deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * tenths / 10);

@@ -39,16 +39,12 @@ public:
     void check() const;
     // Whether the share `tenths`/10 of the budget has gone.
     bool spent(int tenths) const;
-    // A limit of its own for a part of the thinking: the hard limit becomes
-    // `tenths`/10 of the budget, counted from the start, for as long as the
-    // returned guard lives.
+    // A limit of its own for a part of the thinking: while a Share lives,
+    // the hard limit is `tenths`/10 of the budget, counted from the start.
     class Share;
-    std::chrono::milliseconds elapsed() const;
-    std::chrono::milliseconds budget() const { return budget_; }
-    long ticks() const { return ticks_; }
 
 private:
-    static constexpr long kTicksPerRead = 127;
+    static constexpr long kTicksPerRead = 31;
 
     Clock::time_point start_ = Clock::now();
     Clock::time_point hard_ = start_;

@@ -10,16 +10,16 @@ enum Edge : unsigned { kTop = 1U, kBottom = 2U, kLeft = 4U, kRight = 8U };
 unsigned edgesOf(int cell)
 {
     unsigned edges = 0;
-    if (cell <= kBoardSide) {
+    if (rowOf(cell) == 1) {
         edges |= kTop;
     }
-    if (cell > kCellCount - kBoardSide) {
+    if (rowOf(cell) == kBoardSide) {
         edges |= kBottom;
     }
-    if (cell % kBoardSide == 1) {
+    if (columnOf(cell) == 1) {
         edges |= kLeft;
     }
-    if (cell % kBoardSide == 0) {
+    if (columnOf(cell) == kBoardSide) {
         edges |= kRight;
     }
     return edges;

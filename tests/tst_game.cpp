@@ -232,8 +232,8 @@ void TestGame::fullBoardWithoutALineKeepsPlaying()
     std::vector<int> red;
     std::vector<int> green;
     for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
-        const int row = (cell - 1) / kesto::kBoardSide;
-        const int column = (cell - 1) % kesto::kBoardSide;
+        const int row = kesto::rowOf(cell) - 1;
+        const int column = kesto::columnOf(cell) - 1;
         ((column / 2 + row) % 2 == 0 ? red : green).push_back(cell);
     }
     QCOMPARE(red.size(), green.size());
