@@ -60,6 +60,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
                 options.openingStones = static_cast<int>(wholeNumber(value, 0, 8, argument));
             } else if (argument == "--openings") {
                 options.openingsFile = value;
+            } else if (argument == "--record") {
+                options.recordFile = value;
             } else if (argument == "--seed") {
                 options.seed = static_cast<unsigned>(wholeNumber(value, 0, 4294967295LL, argument));
             } else {

@@ -18,6 +18,7 @@ inline constexpr const char* kUsage =
     "  --opening-stones K  random opening: K stones a side in the middle 4 x 4 (default 1)\n"
     "  --openings FILE     openings from FILE, one a line: cells \"x,y\" separated by blanks\n"
     "  --seed S            seed of the random openings (default 1)\n"
+    "  --record FILE       write every game's moves to FILE, a game a line\n"
     "  --help              this text\n";
 
 struct Options {
@@ -27,6 +28,7 @@ struct Options {
     long long graceMs = 20;
     int openingStones = 1;
     std::string openingsFile;
+    std::string recordFile;
     unsigned seed = 1;
 };
 

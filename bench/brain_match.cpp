@@ -7,6 +7,7 @@
 // Each opening is played twice, each engine moving first once. Openings are
 // random stones in the middle 4 x 4 of the board, or read from a file: one
 // opening a line, cells "x,y" separated by blanks, the first player's first.
+// The games can be written down in the same form, to replay them.
 
 #include "MatchEngine.h"
 #include "MatchOptions.h"
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -66,7 +68,8 @@ std::vector<Opening> fileOpenings(const std::string& path)
     std::vector<Opening> openings;
     std::string line;
     while (std::getline(file, line)) {
-        std::istringstream words(line);
+        // A recorded game says which it was before a colon.
+        std::istringstream words(line.substr(line.find(':') == std::string::npos ? 0 : line.find(':') + 1));
         Opening opening;
         std::string word;
         while (words >> word) {
@@ -92,8 +95,9 @@ struct GameResult {
     int moves = 0;
 };
 
-// One game: engine `first` moves first after the opening.
-GameResult playGame(const Options& options, const Opening& opening, int first, Tally& tally)
+// One game, engine `first` moving first after the opening's stones in
+// `moves`; `moves` receives the rest of the game.
+GameResult playGame(const Options& options, std::vector<CellIndex>& moves, int first, Tally& tally)
 {
     std::array<EngineProcess, 2> engines{EngineProcess(options.commands[0]),
                                          EngineProcess(options.commands[1])};
@@ -104,7 +108,6 @@ GameResult playGame(const Options& options, const Opening& opening, int first, T
     }
     Board board; // 1: the first mover's stones, 2: the other's
     std::array<bool, 2> toldBoard{false, false};
-    std::vector<CellIndex> moves = opening.cells;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         board.at(moves[i]) = static_cast<std::int16_t>(i % 2 + 1);
     }
@@ -186,16 +189,30 @@ int main(int argc, char* argv[])
         options = *parsed;
         const std::vector<Opening> openings =
             options.openingsFile.empty() ? randomOpenings(options) : fileOpenings(options.openingsFile);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> record(
+            options.recordFile.empty() ? nullptr : std::fopen(options.recordFile.c_str(), "w"), &std::fclose);
+        if (!options.recordFile.empty() && !record) {
+            throw std::runtime_error("cannot write " + options.recordFile);
+        }
         Tally tally;
         for (int game = 0; game < options.games; ++game) {
             const Opening& opening = openings.at(static_cast<std::size_t>(game / 2) % openings.size());
             const int first = game % 2;
-            const GameResult result = playGame(options, opening, first, tally);
+            std::vector<CellIndex> moves = opening.cells;
+            const GameResult result = playGame(options, moves, first, tally);
             (result.winner < 0 ? tally.draws : result.winner == 0 ? tally.wins : tally.losses)++;
             std::printf("game %d/%d: engine %d first; %s (%s, %d moves) | engine 1: %d-%d-%d\n", game + 1,
                         options.games, first + 1,
                         result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins",
                         result.how.c_str(), result.moves, tally.wins, tally.draws, tally.losses);
+            if (record) {
+                std::fprintf(record.get(), "game %d, engine %d first, %s:", game + 1, first + 1,
+                             result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins");
+                for (CellIndex cell : moves) {
+                    std::fprintf(record.get(), " %d,%d", kesto::columnOf(cell) - 1, kesto::rowOf(cell) - 1);
+                }
+                std::fputc('\n', record.get());
+            }
             std::fflush(stdout);
         }
         summary(options, tally);

@@ -15,18 +15,23 @@ constexpr std::size_t kTableSlotsLog2 = 18; // positions remembered: 256 Ki
 constexpr std::size_t kRootMoves = 20;
 constexpr int kFoursDepth = 20;  // fours in a forced win by fours
 constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
-// Tenths of the move's budget, counted from its start, by which each part
-// of the thinking must be done: our own forced wins by fours, the root
-// moves' check against the opponent's, our own forced wins by threes and
-// fours, the search (no new depth after the first figure, none at all after
-// the second), and last the check of its choice against the opponent's
-// forced wins by threes and fours.
-constexpr int kFoursShare = 2;
-constexpr int kRootsShare = 3;
-constexpr int kThreatsShare = 4;
-constexpr int kSearchSoftShare = 6;
-constexpr int kSearchShare = 8;
-constexpr int kCheckShare = 10;
+// Shares of the move's budget, in percent counted from its start, by which
+// each part of the thinking must be done: our own forced wins by fours; the
+// root moves' check against the opponent's; our own forced wins by threes
+// and fours; the search (no new depth after the first figure, none at all
+// after the second); and last the check of its choice against the
+// opponent's forced wins by threes and fours. The rest is kept for the
+// clock's coarseness.
+//
+// (Checking every root move against the opponent's forced wins by threes
+// and fours before the search, rather than only the search's choice after
+// it, scored worse in matches: the time is better spent searching.)
+constexpr int kFoursShare = 20;
+constexpr int kRootsShare = 30;
+constexpr int kThreatsShare = 40;
+constexpr int kSearchSoftShare = 60;
+constexpr int kSearchShare = 80;
+constexpr int kCheckShare = 95;
 constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3; // by this much at most
 
@@ -130,9 +135,9 @@ CellIndex Engine::obvious()
     return 0;
 }
 
-CellIndex Engine::forcedWin(Attack kind, int depth, int tenths, Deadline& deadline)
+CellIndex Engine::forcedWin(Attack kind, int depth, int percent, Deadline& deadline)
 {
-    const Deadline::Share share(deadline, tenths);
+    const Deadline::Share share(deadline, percent);
     try {
         deadline.check();
         return forcedWin_.find(position_, Side::Own, kind, depth, deadline);
@@ -148,13 +153,18 @@ void Engine::rootMoves(MoveList& roots, Deadline& deadline)
     readThreats(position_, Side::Own, mine);
     readThreats(position_, Side::Opponent, theirs);
     candidates(position_, Side::Own, mine, theirs, kRootMoves, roots);
-    const Deadline::Share share(deadline, kRootsShare);
+    keepSafe(roots, Attack::Fours, kFoursDepth, kRootsShare, deadline);
+}
+
+void Engine::keepSafe(MoveList& roots, Attack kind, int depth, int percent, Deadline& deadline)
+{
+    const Deadline::Share share(deadline, percent);
     MoveList safe;
     try {
         deadline.check();
         for (CellIndex move : roots) {
             const TriedStone stone(position_, move, Side::Own);
-            if (!forcedWin_.wins(position_, Side::Opponent, Attack::Fours, kFoursDepth, deadline)) {
+            if (!forcedWin_.wins(position_, Side::Opponent, kind, depth, deadline)) {
                 safe.push(move);
             }
         }

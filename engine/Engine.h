@@ -48,13 +48,13 @@ private:
     void follow(const Board& board, std::int16_t player);
     // A move that needs no thought: the first stone, a five, a block.
     CellIndex obvious();
-    CellIndex forcedWin(Attack kind, int depth, int tenths, Deadline& deadline);
-    // The root moves, without those that leave the opponent a forced win
-    // (unless every move does).
+    CellIndex forcedWin(Attack kind, int depth, int percent, Deadline& deadline);
+    // The root moves, without those that leave the opponent a forced win by
+    // fours (unless every move does).
     void rootMoves(MoveList& roots, Deadline& deadline);
     // Drops from `roots` the moves after which the opponent wins by force
     // in `depth` threats of the `kind`, if all can be checked in time.
-    void keepSafe(MoveList& roots, Attack kind, int depth, int tenths, Deadline& deadline);
+    void keepSafe(MoveList& roots, Attack kind, int depth, int percent, Deadline& deadline);
     CellIndex search(MoveList& roots, Deadline& deadline);
     // The first of `roots`, best first, that leaves the opponent no forced
     // win by threes and fours, as far as time allows.

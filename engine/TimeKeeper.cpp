@@ -30,14 +30,14 @@ void Deadline::check() const
     }
 }
 
-bool Deadline::spent(int tenths) const
+bool Deadline::spent(int percent) const
 {
-    return Clock::now() - start_ > budget_ * tenths / 10;
+    return Clock::now() - start_ > budget_ * percent / 100;
 }
 
-Deadline::Share::Share(Deadline& deadline, int tenths) : deadline_(deadline), saved_(deadline.hard_)
+Deadline::Share::Share(Deadline& deadline, int percent) : deadline_(deadline), saved_(deadline.hard_)
 {
-    deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * tenths / 10);
+    deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * percent / 100);
 }
 
 std::chrono::milliseconds TimeKeeper::plan(const TimeRules& rules, const Board& board)

@@ -37,10 +37,10 @@ public:
         }
     }
     void check() const;
-    // Whether the share `tenths`/10 of the budget has gone.
-    bool spent(int tenths) const;
+    // Whether the share `percent`% of the budget has gone.
+    bool spent(int percent) const;
     // A limit of its own for a part of the thinking: while a Share lives,
-    // the hard limit is `tenths`/10 of the budget, counted from the start.
+    // the hard limit is `percent`% of the budget, counted from the start.
     class Share;
 
 private:
@@ -55,7 +55,7 @@ private:
 
 class Deadline::Share {
 public:
-    Share(Deadline& deadline, int tenths);
+    Share(Deadline& deadline, int percent);
     ~Share() { deadline_.hard_ = saved_; }
     Share(const Share&) = delete;
     Share& operator=(const Share&) = delete;
