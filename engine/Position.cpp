@@ -9,6 +9,13 @@ namespace {
 // The rules' player numbers the engine's own board uses for the two sides.
 constexpr std::array<std::int16_t, 2> kPlayerOf{1, 2};
 
+// Read once: the tables are asked for at every stone placed or lifted.
+const Geometry& geometry()
+{
+    static const Geometry& tables = Geometry::get();
+    return tables;
+}
+
 } // namespace
 
 Position::Position()
@@ -38,13 +45,14 @@ std::optional<Side> Position::owner(CellIndex cell) const
 
 void Position::place(CellIndex cell, Side side)
 {
+    // The cell is checked once here; the tables' own indices are sound.
     owner_.at(at(cell)) = static_cast<std::int8_t>(side);
-    board_.at(cell) = kPlayerOf.at(slot(side));
-    key_ ^= Geometry::get().stoneKeys.at(at(cell)).at(slot(side));
+    board_.at(cell) = kPlayerOf[slot(side)];
+    key_ ^= geometry().stoneKeys[at(cell)][slot(side)];
     ++stones_;
     countWindows(cell, side, +1);
-    for (CellIndex other : Geometry::get().nearby.at(at(cell))) {
-        ++near_.at(at(other));
+    for (CellIndex other : geometry().nearby[at(cell)]) {
+        ++near_[at(other)];
     }
 }
 
@@ -52,13 +60,13 @@ void Position::lift(CellIndex cell)
 {
     const Side side = static_cast<Side>(owner_.at(at(cell)));
     countWindows(cell, side, -1);
-    for (CellIndex other : Geometry::get().nearby.at(at(cell))) {
-        --near_.at(at(other));
+    for (CellIndex other : geometry().nearby[at(cell)]) {
+        --near_[at(other)];
     }
     --stones_;
-    key_ ^= Geometry::get().stoneKeys.at(at(cell)).at(slot(side));
+    key_ ^= geometry().stoneKeys[at(cell)][slot(side)];
     board_.at(cell) = kEmpty;
-    owner_.at(at(cell)) = kNobody;
+    owner_[at(cell)] = kNobody;
 }
 
 void Position::countWindows(CellIndex cell, Side side, int change)
@@ -67,35 +75,37 @@ void Position::countWindows(CellIndex cell, Side side, int change)
     // no stone in it; keep the running scores in step with the counts.
     const std::size_t mine = slot(side);
     const std::size_t theirs = slot(opponent(side));
-    for (int window : Geometry::get().windowsOf.at(at(cell))) {
-        auto& counts = counts_.at(at(window));
-        const int before = counts.at(mine);
+    for (int window : geometry().windowsOf[at(cell)]) {
+        auto& counts = counts_[at(window)];
+        const int before = counts[mine];
         const int after = before + change;
-        if (counts.at(theirs) == 0) {
-            windowScore_.at(mine) += kWindowValue.at(at(after)) - kWindowValue.at(at(before));
+        if (counts[theirs] == 0) {
+            windowScore_[mine] += kWindowValue[at(after)] - kWindowValue[at(before)];
         }
         if (before == 0 || after == 0) {
             // The window opens or closes for the other side.
             const int sign = after == 0 ? +1 : -1;
-            windowScore_.at(theirs) += sign * kWindowValue.at(at(counts.at(theirs)));
+            windowScore_[theirs] += sign * kWindowValue[at(counts[theirs])];
         }
-        counts.at(mine) = after;
+        counts[mine] = after;
         mark(window);
     }
 }
 
 void Position::mark(int window)
 {
-    const auto& counts = counts_.at(at(window));
+    const auto& counts = counts_[at(window)];
     const std::size_t word = at(window) / 64;
     const std::uint64_t bit = std::uint64_t{1} << (at(window) % 64);
+    auto& twos = marked_[static_cast<std::size_t>(Fill::Two)];
+    auto& more = marked_[static_cast<std::size_t>(Fill::ThreeOrFour)];
     for (std::size_t side = 0; side < 2; ++side) {
-        const int mine = counts.at(side);
-        const bool open = counts.at(1 - side) == 0;
-        auto& two = marked_.at(static_cast<std::size_t>(Fill::Two)).at(side).at(word);
-        auto& more = marked_.at(static_cast<std::size_t>(Fill::ThreeOrFour)).at(side).at(word);
-        two = open && mine == kLineLength - 3 ? two | bit : two & ~bit;
-        more = open && (mine == kLineLength - 2 || mine == kLineLength - 1) ? more | bit : more & ~bit;
+        const int mine = counts[side];
+        const bool open = counts[1 - side] == 0;
+        const bool two = open && mine == kLineLength - 3;
+        const bool threeOrFour = open && (mine == kLineLength - 2 || mine == kLineLength - 1);
+        twos[side][word] = two ? twos[side][word] | bit : twos[side][word] & ~bit;
+        more[side][word] = threeOrFour ? more[side][word] | bit : more[side][word] & ~bit;
     }
 }
 
@@ -117,14 +127,15 @@ int Position::evaluate(Side toMove) const
 int Position::moveScore(CellIndex cell, Side side) const
 {
     int score = 0;
-    for (int window : Geometry::get().windowsOf.at(at(cell))) {
-        const int mine = count(window, side);
-        const int theirs = count(window, opponent(side));
+    for (int window : geometry().windowsOf.at(at(cell))) {
+        const auto& counts = counts_[at(window)];
+        const int mine = counts[slot(side)];
+        const int theirs = counts[slot(opponent(side))];
         if (theirs == 0 && mine < kLineLength) {
-            score += kWindowValue.at(at(mine + 1)) - kWindowValue.at(at(mine));
+            score += kWindowValue[at(mine + 1)] - kWindowValue[at(mine)];
         }
         if (mine == 0) {
-            score += kWindowValue.at(at(theirs));
+            score += kWindowValue[at(theirs)];
         }
     }
     return score;
