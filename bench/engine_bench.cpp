@@ -77,8 +77,9 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
 }
 
 // One game; returns the winner (0 for a full board). Player 1 moves first.
+// `record` receives every stone, the opening's first, players alternating.
 int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones,
-         std::chrono::milliseconds budget, Tally& tally)
+         std::chrono::milliseconds budget, Tally& tally, std::vector<CellIndex>& record)
 {
     std::mt19937 random(seed);
     Board board;
@@ -92,6 +93,7 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones
                 cell = kesto::cellAt(row, column);
             } while (board.at(cell) != kesto::kEmpty);
             board.at(cell) = player;
+            record.push_back(cell);
         }
     }
     kesto::engine::Engine first(seed * 2 + 1);
@@ -114,11 +116,22 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones
         } else {
             cell = baseline(board, mover, static_cast<std::int16_t>(3 - mover));
         }
+        record.push_back(cell);
         if (wins(board, cell, mover)) {
             return mover;
         }
     }
     return 0;
+}
+
+void printGame(const char* what, const std::vector<CellIndex>& record)
+{
+    // In the form brain_match reads openings in, so it can be replayed.
+    std::printf("%s:", what);
+    for (CellIndex cell : record) {
+        std::printf(" %d,%d", kesto::columnOf(cell) - 1, kesto::rowOf(cell) - 1);
+    }
+    std::printf("\n");
 }
 
 void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
@@ -149,16 +162,21 @@ int main(int argc, char* argv[])
     for (int game = 0; game < games; ++game) {
         const bool engineFirst = game % 2 == 0;
         const auto opening = static_cast<unsigned>(game / 2);
-        const int winner = play(false, engineFirst, opening, openingStones, budget, versusBaseline);
+        std::vector<CellIndex> record;
+        const int winner = play(false, engineFirst, opening, openingStones, budget, versusBaseline, record);
         const int engine = engineFirst ? 1 : 2;
+        if (winner != 0 && winner != engine) {
+            printGame(engineFirst ? "lost, moving first" : "lost, moving second", record);
+        }
         (winner == 0 ? versusBaseline.draws : winner == engine ? versusBaseline.wins : versusBaseline.losses)++;
     }
     report("engine vs baseline", versusBaseline, budget);
 
     Tally selfPlay;
     for (int game = 0; game < selfPlayGames; ++game) {
+        std::vector<CellIndex> record;
         const int winner = play(true, true, static_cast<unsigned>(1000 + game), openingStones, budget,
-                                selfPlay);
+                                selfPlay, record);
         (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;
     }
     report("engine vs itself (P1)", selfPlay, budget);
