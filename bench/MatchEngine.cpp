@@ -1,6 +1,7 @@
 #include "MatchEngine.h"
 
 #include "MatchOptions.h"
+#include "brain/Coordinates.h"
 
 #include <chrono>
 #include <csignal>
@@ -19,11 +20,6 @@ using Clock = std::chrono::steady_clock;
 // before it is given up for dead.
 constexpr long long kStartMs = 5000;
 constexpr long long kDeadAfterMs = 2000;
-
-std::string coordinates(CellIndex cell)
-{
-    return std::to_string(columnOf(cell) - 1) + "," + std::to_string(rowOf(cell) - 1);
-}
 
 } // namespace
 
@@ -134,13 +130,13 @@ EngineProcess::Answer EngineProcess::move(const Board& board, std::int16_t stone
 {
     const auto started = Clock::now();
     if (toldBoard) {
-        send("TURN " + coordinates(moves.back()));
+        send("TURN " + brain::coordinates(moves.back()));
     } else if (moves.empty()) {
         send("BEGIN");
     } else {
         send("BOARD");
         for (CellIndex cell : moves) {
-            send(coordinates(cell) + (board.at(cell) == stone ? ",1" : ",2"));
+            send(brain::coordinates(cell) + (board.at(cell) == stone ? ",1" : ",2"));
         }
         send("DONE");
     }

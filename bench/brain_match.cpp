@@ -11,6 +11,7 @@
 
 #include "MatchEngine.h"
 #include "MatchOptions.h"
+#include "brain/Coordinates.h"
 #include "game/LineTest.h"
 
 #include <algorithm>
@@ -160,7 +161,7 @@ void summary(const Options& options, const Tally& tally)
     const double margin = 1.96 * std::sqrt(spread / std::max(1, games)) / std::sqrt(std::max(1, games));
     const auto elo = [](double s) {
         s = std::clamp(s, 0.001, 0.999);
-        return -400.0 * std::log10(1.0 / s - 1.0);
+        return 400.0 * std::log10(s / (1.0 - s));
     };
     std::printf("\n%s against %s, %d games, %lld ms a move\n", options.commands[0].c_str(),
                 options.commands[1].c_str(), games, options.timeMs);
@@ -209,7 +210,7 @@ int main(int argc, char* argv[])
                 std::fprintf(record.get(), "game %d, engine %d first, %s:", game + 1, first + 1,
                              result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins");
                 for (CellIndex cell : moves) {
-                    std::fprintf(record.get(), " %d,%d", kesto::columnOf(cell) - 1, kesto::rowOf(cell) - 1);
+                    std::fprintf(record.get(), " %s", kesto::brain::coordinates(cell).c_str());
                 }
                 std::fputc('\n', record.get());
             }

@@ -9,6 +9,7 @@
 //                     [opening stones per side, default 1]
 //                     [games against itself, default as many as per match]
 
+#include "brain/Coordinates.h"
 #include "engine/Engine.h"
 #include "game/LineTest.h"
 
@@ -129,7 +130,7 @@ void printGame(const char* what, const std::vector<CellIndex>& record)
     // In the form brain_match reads openings in, so it can be replayed.
     std::printf("%s:", what);
     for (CellIndex cell : record) {
-        std::printf(" %d,%d", kesto::columnOf(cell) - 1, kesto::rowOf(cell) - 1);
+        std::printf(" %s", kesto::brain::coordinates(cell).c_str());
     }
     std::printf("\n");
 }

@@ -1,5 +1,7 @@
 #include "BrainProtocol.h"
 
+#include "Coordinates.h"
+
 #include "game/LineTest.h"
 
 #include <algorithm>
@@ -95,11 +97,6 @@ std::optional<CellIndex> cellIn(std::string_view text)
 {
     const auto values = numbers(text, 2);
     return values ? cellOf(values->at(0), values->at(1)) : std::nullopt;
-}
-
-std::string coordinates(CellIndex cell)
-{
-    return std::to_string(columnOf(cell) - 1) + "," + std::to_string(rowOf(cell) - 1);
 }
 
 // Whether some stone on the board is part of five or more in a row.

@@ -10,8 +10,8 @@ std::size_t at(int index)
 }
 
 // The empty cells of a window, in order.
-int emptiesOf(const Position& position, const Geometry::Window& window,
-              std::array<CellIndex, kLineLength>& empties)
+void emptiesOf(const Position& position, const Geometry::Window& window,
+               std::array<CellIndex, kLineLength>& empties)
 {
     int found = 0;
     for (CellIndex cell : window) {
@@ -19,7 +19,6 @@ int emptiesOf(const Position& position, const Geometry::Window& window,
             empties.at(at(found++)) = cell;
         }
     }
-    return found;
 }
 
 // Fours are found window by window: a window with three of the side's stones
