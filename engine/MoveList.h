@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
 
 namespace kesto {
 
@@ -32,8 +34,15 @@ public:
 
     bool empty() const { return size_ == 0; }
     std::size_t size() const { return size_; }
-    CellIndex operator[](std::size_t index) const { return cells_.at(index); }
-    CellIndex front() const { return cells_.at(0); }
+    // Only the cells pushed can be read: anything past them throws.
+    CellIndex operator[](std::size_t index) const
+    {
+        if (index >= size_) {
+            throw std::out_of_range("move list index " + std::to_string(index));
+        }
+        return cells_[index];
+    }
+    CellIndex front() const { return (*this)[0]; }
 
     CellIndex* begin() { return cells_.data(); }
     CellIndex* end() { return cells_.data() + size_; }
