@@ -35,11 +35,11 @@ std::uint64_t Search::keyFor(Side side) const
     return position_.key() ^ Geometry::get().toMoveKeys.at(slot(side));
 }
 
-Search::Outcome Search::run(MoveList& roots, const CellScores& bonus, int softTenths, CellScores& scores)
+Search::Outcome Search::run(MoveList& roots, const CellScores& bonus, int softPercent, CellScores& scores)
 {
     Outcome outcome{roots.front(), 0, 0};
     for (int depth = 1; depth <= kMaxDepth; ++depth) {
-        if (depth > 1 && deadline_.spent(softTenths)) {
+        if (depth > 1 && deadline_.spent(softPercent)) {
             break; // a new depth would not finish
         }
         roots.bringForward(outcome.move);

@@ -30,10 +30,10 @@ public:
     Search(Position& position, TranspositionTable& table, ForcedWin& forcedWin, Deadline& deadline);
 
     // Searches `roots` for Side::Own, deeper and deeper until the deadline;
-    // no new depth starts once `softTenths`/10 of the budget has gone.
+    // no new depth starts once `softPercent`% of the budget has gone.
     // `bonus` is added to each root move's score; `scores` receives each
     // root move's last score (or a bound above it).
-    Outcome run(MoveList& roots, const CellScores& bonus, int softTenths, CellScores& scores);
+    Outcome run(MoveList& roots, const CellScores& bonus, int softPercent, CellScores& scores);
 
     long nodes() const { return nodes_; }
 
