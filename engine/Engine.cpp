@@ -153,27 +153,29 @@ void Engine::rootMoves(MoveList& roots, Deadline& deadline)
     readThreats(position_, Side::Own, mine);
     readThreats(position_, Side::Opponent, theirs);
     candidates(position_, Side::Own, mine, theirs, kRootMoves, roots);
-    keepSafe(roots, Attack::Fours, kFoursDepth, kRootsShare, deadline);
-}
-
-void Engine::keepSafe(MoveList& roots, Attack kind, int depth, int percent, Deadline& deadline)
-{
-    const Deadline::Share share(deadline, percent);
+    // Drop the moves after which the opponent wins by fours, if all can be
+    // checked in time and some move is left.
+    const Deadline::Share share(deadline, kRootsShare);
     MoveList safe;
     try {
         deadline.check();
         for (CellIndex move : roots) {
-            const TriedStone stone(position_, move, Side::Own);
-            if (!forcedWin_.wins(position_, Side::Opponent, kind, depth, deadline)) {
+            if (!opponentWinsAfter(move, Attack::Fours, kFoursDepth, deadline)) {
                 safe.push(move);
             }
         }
     } catch (const TimeUp&) {
-        return; // not all checked: keep them all
+        return;
     }
     if (!safe.empty()) {
         roots = safe;
     }
+}
+
+bool Engine::opponentWinsAfter(CellIndex move, Attack kind, int depth, Deadline& deadline)
+{
+    const TriedStone stone(position_, move, Side::Own);
+    return forcedWin_.wins(position_, Side::Opponent, kind, depth, deadline);
 }
 
 CellIndex Engine::search(MoveList& roots, Deadline& deadline)
@@ -211,8 +213,7 @@ CellIndex Engine::safest(MoveList& roots, CellIndex choice, Deadline& deadline)
     try {
         deadline.check();
         for (CellIndex move : roots) {
-            const TriedStone stone(position_, move, Side::Own);
-            if (!forcedWin_.wins(position_, Side::Opponent, Attack::ThreesAndFours, kThreatsDepth, deadline)) {
+            if (!opponentWinsAfter(move, Attack::ThreesAndFours, kThreatsDepth, deadline)) {
                 return move;
             }
         }

@@ -52,9 +52,9 @@ private:
     // The root moves, without those that leave the opponent a forced win by
     // fours (unless every move does).
     void rootMoves(MoveList& roots, Deadline& deadline);
-    // Drops from `roots` the moves after which the opponent wins by force
-    // in `depth` threats of the `kind`, if all can be checked in time.
-    void keepSafe(MoveList& roots, Attack kind, int depth, int percent, Deadline& deadline);
+    // Whether the opponent, after our `move`, wins by force in `depth`
+    // threats of the `kind`.
+    bool opponentWinsAfter(CellIndex move, Attack kind, int depth, Deadline& deadline);
     CellIndex search(MoveList& roots, Deadline& deadline);
     // The first of `roots`, best first, that leaves the opponent no forced
     // win by threes and fours, as far as time allows.

@@ -39,7 +39,7 @@ bool ForcedWin::wins(Position& position, Side attacker, Attack kind, int depth, 
 
 ForcedWin::Memory& ForcedWin::recall(const Question& q)
 {
-    std::uint64_t key = q.position.key() ^ Geometry::get().toMoveKeys.at(slot(q.attacker));
+    std::uint64_t key = q.position.keyToMove(q.attacker);
     if (q.kind == Attack::ThreesAndFours) {
         key ^= kThreesSalt;
     }
@@ -84,7 +84,7 @@ bool ForcedWin::attacks(const Question& q, int depth, CellIndex* first)
         return false;
     }
     Memory& memory = recall(q);
-    if (memory.wonWithin <= depth && (first == nullptr || memory.first != 0)) {
+    if (memory.wonWithin <= depth) {
         if (first != nullptr) {
             *first = memory.first;
         }
@@ -95,10 +95,11 @@ bool ForcedWin::attacks(const Question& q, int depth, CellIndex* first)
     }
     Threats theirs;
     readThreats(q.position, opponent(q.attacker), theirs);
-    MoveList moves;
     if (theirs.wins.size() > 1) {
-        moves.clear(); // two fives to stop: the attack is over
-    } else if (theirs.wins.size() == 1) {
+        return false; // two fives to stop: the attack is over
+    }
+    MoveList moves;
+    if (theirs.wins.size() == 1) {
         moves.push(theirs.wins.front()); // a counter-four: it must be blocked
     } else {
         attackMoves(q, mine, moves);

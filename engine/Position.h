@@ -57,7 +57,8 @@ public:
         }
     }
     int stones() const { return stones_; }
-    std::uint64_t key() const { return key_; }
+    // The key that names the position with `side` to move.
+    std::uint64_t keyToMove(Side side) const { return key_ ^ Geometry::get().toMoveKeys.at(slot(side)); }
 
     // The position's worth to `toMove`, who gets to use its threats first.
     int evaluate(Side toMove) const;

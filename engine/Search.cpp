@@ -30,11 +30,6 @@ Search::Search(Position& position, TranspositionTable& table, ForcedWin& forcedW
 {
 }
 
-std::uint64_t Search::keyFor(Side side) const
-{
-    return position_.key() ^ Geometry::get().toMoveKeys.at(slot(side));
-}
-
 Search::Outcome Search::run(MoveList& roots, const CellScores& bonus, int softPercent, CellScores& scores)
 {
     Outcome outcome{roots.front(), 0, 0};
@@ -109,7 +104,7 @@ int Search::node(int depth, int ply, int alpha, int beta, Side side)
     }
 
     CellIndex remembered = 0;
-    if (const TranspositionTable::Entry* entry = table_.find(keyFor(side))) {
+    if (const TranspositionTable::Entry* entry = table_.find(position_.keyToMove(side))) {
         remembered = entry->move;
         const int score = fromTable(entry->score, ply);
         if (entry->depth >= depth) {
@@ -132,7 +127,7 @@ int Search::node(int depth, int ply, int alpha, int beta, Side side)
     const auto bound = best <= alpha ? TranspositionTable::Bound::Upper
                        : best >= beta ? TranspositionTable::Bound::Lower
                                       : TranspositionTable::Bound::Exact;
-    table_.store({keyFor(side), toTable(best, ply), static_cast<std::int16_t>(depth), bestMove, bound});
+    table_.store({position_.keyToMove(side), toTable(best, ply), static_cast<std::int16_t>(depth), bestMove, bound});
     return best;
 }
 

@@ -53,7 +53,6 @@ private:
                     CellIndex& bestMove);
     void order(MoveList& moves, CellIndex remembered, int ply) const;
     void rememberCut(CellIndex move, int ply);
-    std::uint64_t keyFor(Side side) const;
 
     Position& position_;
     TranspositionTable& table_;
