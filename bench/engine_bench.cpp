@@ -5,10 +5,8 @@
 // the engine moving first once and second once. Prints results and think
 // times; it is a measurement, not a test.
 //
-// Usage: engine_bench [games per match, default 200] [budget in ms, default 350]
-//                     [opening stones per side, default 1]
-//                     [games against itself, default as many as per match]
 
+#include "Arguments.h"
 #include "brain/Coordinates.h"
 #include "engine/Engine.h"
 #include "game/LineTest.h"
@@ -17,14 +15,74 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
 
 using kesto::Board;
+using kesto::engine::Strength;
 using kesto::CellIndex;
 using Clock = std::chrono::steady_clock;
+
+constexpr const char* kUsage =
+    "Usage: engine_bench [options]\n"
+    "Plays the computer against a simple opponent (take a win, else block a four, else the\n"
+    "best quick score) and against itself, and prints results and think times. The\n"
+    "defaults take about 25 minutes on one core.\n"
+    "  --games N           games against the simple opponent (default 200; each opening twice)\n"
+    "  --time MS           time per move (default 350)\n"
+    "  --opening-stones K  random opening: K stones a side in the middle 4 x 4 (default 1)\n"
+    "  --self-play N       games against itself (default as many as --games)\n"
+    "  --level L           easy, medium, hard or strongest (default strongest)\n"
+    "  --help              this text\n";
+
+struct Options {
+    int games = 200;
+    std::chrono::milliseconds budget{350};
+    int openingStones = 1;
+    std::optional<int> selfPlayGames;
+    Strength strength = Strength::Strongest;
+};
+
+// nullopt when only the usage is asked for; throws std::runtime_error with
+// a one-line reason on a bad argument.
+std::optional<Options> parseOptions(int argc, char* argv[])
+{
+    using kesto::bench::wholeNumber;
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            return std::nullopt;
+        }
+        if (i + 1 >= argc || argument.rfind("--", 0) != 0) {
+            throw std::runtime_error("unknown argument " + argument + " (see --help)");
+        }
+        const std::string value = argv[++i];
+        if (argument == "--games") {
+            options.games = static_cast<int>(wholeNumber(value, 1, 100000, argument));
+        } else if (argument == "--time") {
+            options.budget = std::chrono::milliseconds(wholeNumber(value, 1, 3600000, argument));
+        } else if (argument == "--opening-stones") {
+            options.openingStones = static_cast<int>(wholeNumber(value, 0, 8, argument));
+        } else if (argument == "--self-play") {
+            options.selfPlayGames = static_cast<int>(wholeNumber(value, 0, 100000, argument));
+        } else if (argument == "--level") {
+            const auto strength = kesto::engine::strengthFromName(value);
+            if (!strength) {
+                throw std::runtime_error("--level must be easy, medium, hard or strongest, not \"" + value + "\"");
+            }
+            options.strength = *strength;
+        } else {
+            throw std::runtime_error("unknown option " + argument + " (see --help)");
+        }
+    }
+    return options;
+}
 
 struct Tally {
     int wins = 0;
@@ -79,9 +137,11 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
 
 // One game; returns the winner (0 for a full board). Player 1 moves first.
 // `record` receives every stone, the opening's first, players alternating.
-int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones,
-         std::chrono::milliseconds budget, Tally& tally, std::vector<CellIndex>& record)
+int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& options, Tally& tally,
+         std::vector<CellIndex>& record)
 {
+    const int openingStones = options.openingStones;
+    const std::chrono::milliseconds budget = options.budget;
     std::mt19937 random(seed);
     Board board;
     // A varied opening: stones each side in the middle four rows and columns.
@@ -99,6 +159,8 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, int openingStones
     }
     kesto::engine::Engine first(seed * 2 + 1);
     kesto::engine::Engine second(seed * 2 + 2);
+    first.setStrength(options.strength);
+    second.setStrength(options.strength);
     for (std::int16_t mover = 1; !empties(board).empty(); mover = static_cast<std::int16_t>(3 - mover)) {
         const bool engineMoves = engineVsEngine || (mover == 1) == engineFirst;
         CellIndex cell = 0;
@@ -152,19 +214,29 @@ void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
 
 int main(int argc, char* argv[])
 {
-    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const std::chrono::milliseconds budget(argc > 2 ? std::max(1, std::atoi(argv[2])) : 350);
-    const int openingStones = argc > 3 ? std::clamp(std::atoi(argv[3]), 0, 8) : 1;
-    const int selfPlayGames = argc > 4 ? std::max(0, std::atoi(argv[4])) : games;
-    std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each\n", games,
-                static_cast<long long>(budget.count()), openingStones);
+    std::optional<Options> parsed;
+    try {
+        parsed = parseOptions(argc, argv);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "engine_bench: %s\n", error.what());
+        return EXIT_FAILURE;
+    }
+    if (!parsed) {
+        std::fputs(kUsage, stdout);
+        return EXIT_SUCCESS;
+    }
+    const Options& options = *parsed;
+    const std::chrono::milliseconds budget = options.budget;
+    std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each, level %s\n",
+                options.games, static_cast<long long>(budget.count()), options.openingStones,
+                std::string(kesto::engine::strengthName(options.strength)).c_str());
 
     Tally versusBaseline;
-    for (int game = 0; game < games; ++game) {
+    for (int game = 0; game < options.games; ++game) {
         const bool engineFirst = game % 2 == 0;
         const auto opening = static_cast<unsigned>(game / 2);
         std::vector<CellIndex> record;
-        const int winner = play(false, engineFirst, opening, openingStones, budget, versusBaseline, record);
+        const int winner = play(false, engineFirst, opening, options, versusBaseline, record);
         const int engine = engineFirst ? 1 : 2;
         if (winner != 0 && winner != engine) {
             printGame(engineFirst ? "lost, moving first" : "lost, moving second", record);
@@ -174,12 +246,14 @@ int main(int argc, char* argv[])
     report("engine vs baseline", versusBaseline, budget);
 
     Tally selfPlay;
+    const int selfPlayGames = options.selfPlayGames.value_or(options.games);
     for (int game = 0; game < selfPlayGames; ++game) {
         std::vector<CellIndex> record;
-        const int winner = play(true, true, static_cast<unsigned>(1000 + game), openingStones, budget,
-                                selfPlay, record);
+        const int winner = play(true, true, static_cast<unsigned>(1000 + game), options, selfPlay, record);
         (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;
     }
-    report("engine vs itself (P1)", selfPlay, budget);
+    if (selfPlayGames > 0) {
+        report("engine vs itself (P1)", selfPlay, budget);
+    }
     return 0;
 }

@@ -124,7 +124,10 @@ bool isFull(const Board& board)
 
 } // namespace
 
-BrainProtocol::BrainProtocol(unsigned seed) : engine_(seed) {}
+BrainProtocol::BrainProtocol(unsigned seed, engine::Strength strength) : engine_(seed)
+{
+    engine_.setStrength(strength);
+}
 
 std::vector<std::string> BrainProtocol::handle(std::string_view rawLine)
 {

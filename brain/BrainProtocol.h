@@ -24,7 +24,7 @@ class BrainProtocol {
 public:
     static constexpr std::size_t kEchoLimit = 80;
 
-    explicit BrainProtocol(unsigned seed);
+    explicit BrainProtocol(unsigned seed, engine::Strength strength = engine::Strength::Strongest);
 
     // The lines to answer `line` with (often one, sometimes none).
     std::vector<std::string> handle(std::string_view line);

@@ -35,6 +35,29 @@ constexpr int kCheckShare = 95;
 constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3; // by this much at most
 
+// What a level does beyond the moves that need no thought. The two weakest
+// play by eye (see CasualPlayer); "hard" searches a few plies and finds
+// forced wins by fours only; the strongest does all it can.
+struct Reach {
+    bool byEye;
+    int searchDepth;
+    bool threatWins; // own forced wins by threes and fours, and the last check against the opponent's
+};
+
+Reach reachOf(Strength strength)
+{
+    switch (strength) {
+    case Strength::Easy:
+    case Strength::Medium:
+        return {true, 0, false};
+    case Strength::Hard:
+        return {false, 3, false};
+    case Strength::Strongest:
+        break;
+    }
+    return {false, Search::kMaxDepth, true};
+}
+
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -52,7 +75,13 @@ void Engine::newGame()
     table_.reset(kTableSlotsLog2);
     forcedWin_.forget();
     position_ = Position();
+    recent_.clear();
     player_ = 0;
+}
+
+void Engine::setStrength(Strength strength)
+{
+    strength_ = strength;
 }
 
 void Engine::follow(const Board& board, std::int16_t player)
@@ -72,6 +101,7 @@ void Engine::follow(const Board& board, std::int16_t player)
             || (kept && (*kept == Side::Own) != (stone == player))) {
             if (kept) {
                 position_.load(board, player);
+                recent_.clear();
                 return;
             }
             added.push(cell);
@@ -79,6 +109,7 @@ void Engine::follow(const Board& board, std::int16_t player)
     }
     for (CellIndex cell : added) {
         position_.place(cell, board.at(cell) == player ? Side::Own : Side::Opponent);
+        recent_.push(cell);
     }
 }
 
@@ -93,6 +124,13 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chron
     if (position_.stones() == kCellCount) {
         return 0;
     }
+    const Reach reach = reachOf(strength_);
+    if (reach.byEye) {
+        if (position_.stones() == 0) {
+            return obvious();
+        }
+        return CasualPlayer(strength_).choose(position_, recent_, forcedWin_, deadline, random_);
+    }
     if (const CellIndex move = obvious(); move != 0) {
         return move;
     }
@@ -104,11 +142,14 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chron
     if (roots.size() == 1) {
         return roots.front();
     }
+    if (!reach.threatWins) {
+        return search(roots, reach.searchDepth, reach.threatWins, deadline);
+    }
     if (const CellIndex move = forcedWin(Attack::ThreesAndFours, kThreatsDepth, kThreatsShare, deadline);
         move != 0) {
         return move;
     }
-    return search(roots, deadline);
+    return search(roots, reach.searchDepth, reach.threatWins, deadline);
 }
 
 CellIndex Engine::obvious()
@@ -178,7 +219,7 @@ bool Engine::opponentWinsAfter(CellIndex move, Attack kind, int depth, Deadline&
     return forcedWin_.wins(position_, Side::Opponent, kind, depth, deadline);
 }
 
-CellIndex Engine::search(MoveList& roots, Deadline& deadline)
+CellIndex Engine::search(MoveList& roots, int maxDepth, bool checked, Deadline& deadline)
 {
     // Early on, moves that score alike are told apart by a little chance.
     Search::CellScores bonus{};
@@ -193,11 +234,12 @@ CellIndex Engine::search(MoveList& roots, Deadline& deadline)
     {
         const Deadline::Share share(deadline, kSearchShare);
         Search search(position_, table_, forcedWin_, deadline);
+        search.limitDepth(maxDepth);
         outcome = search.run(roots, bonus, kSearchSoftShare, scores);
         lastNodes_ = search.nodes();
     }
     lastDepth_ = outcome.depth;
-    if (outcome.score > kDecided) {
+    if (outcome.score > kDecided || !checked) {
         return outcome.move;
     }
     std::stable_sort(roots.begin(), roots.end(), [&](CellIndex a, CellIndex b) {

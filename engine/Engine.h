@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CasualPlayer.h"
 #include "ForcedWin.h"
 #include "MoveList.h"
 #include "Position.h"
+#include "Strength.h"
 #include "TimeKeeper.h"
 #include "TranspositionTable.h"
 #include "game/GameState.h"
@@ -28,6 +30,10 @@ public:
 
     // Forgets the game: the next move starts afresh.
     void newGame();
+
+    // How well it plays from the next move on; Strongest unless told.
+    void setStrength(Strength strength);
+    Strength strength() const { return strength_; }
 
     // The cell `player` should play on `board` (any other stone is the
     // opponent's), within `budget`. Returns 0 only when the board is full.
@@ -55,12 +61,16 @@ private:
     // Whether the opponent, after our `move`, wins by force in `depth`
     // threats of the `kind`.
     bool opponentWinsAfter(CellIndex move, Attack kind, int depth, Deadline& deadline);
-    CellIndex search(MoveList& roots, Deadline& deadline);
+    // Searches `roots` no deeper than `maxDepth`; with `checked`, makes
+    // sure of its choice against the opponent's forced wins (see safest).
+    CellIndex search(MoveList& roots, int maxDepth, bool checked, Deadline& deadline);
     // The first of `roots`, best first, that leaves the opponent no forced
     // win by threes and fours, as far as time allows.
     CellIndex safest(MoveList& roots, CellIndex choice, Deadline& deadline);
 
     Position position_;
+    MoveList recent_; // the stones that came since the board was last read afresh
+    Strength strength_ = Strength::Strongest;
     std::int16_t player_ = 0; // whose stones are Side::Own; 0 before a game
     TranspositionTable table_;
     ForcedWin forcedWin_;

@@ -11,7 +11,6 @@ namespace kesto::engine {
 namespace {
 
 constexpr std::size_t kBranching = 12; // moves searched where nothing is forced
-constexpr int kMaxDepth = 30;
 constexpr int kLeafFours = 4;          // fours looked at beyond the horizon
 // Late quiet moves are first searched this much shallower.
 constexpr int kReduction = 1;
@@ -33,7 +32,7 @@ Search::Search(Position& position, TranspositionTable& table, ForcedWin& forcedW
 Search::Outcome Search::run(MoveList& roots, const CellScores& bonus, int softPercent, CellScores& scores)
 {
     Outcome outcome{roots.front(), 0, 0};
-    for (int depth = 1; depth <= kMaxDepth; ++depth) {
+    for (int depth = 1; depth <= maxDepth_; ++depth) {
         if (depth > 1 && deadline_.spent(softPercent)) {
             break; // a new depth would not finish
         }

@@ -20,6 +20,7 @@ struct Threats;
 class Search {
 public:
     using CellScores = std::array<int, kCellCount + 1>;
+    static constexpr int kMaxDepth = 30;
 
     struct Outcome {
         CellIndex move = 0;
@@ -36,6 +37,9 @@ public:
     Outcome run(MoveList& roots, const CellScores& bonus, int softPercent, CellScores& scores);
 
     long nodes() const { return nodes_; }
+
+    // Searches no deeper than `plies` (a weaker player's horizon).
+    void limitDepth(int plies) { maxDepth_ = plies; }
 
 private:
     static constexpr int kMaxPly = 128;
@@ -60,6 +64,7 @@ private:
     Deadline& deadline_;
     std::array<Killers, kMaxPly + 1> killers_{};
     long nodes_ = 0;
+    int maxDepth_ = kMaxDepth;
 };
 
 } // namespace kesto::engine

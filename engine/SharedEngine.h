@@ -18,10 +18,12 @@ public:
         return engine_.chooseMove(board, player, budget, stop);
     }
 
-    void newGame()
+    // Forgets the game; the next one is played at `strength`.
+    void newGame(Strength strength)
     {
         const std::lock_guard lock(mutex_);
         engine_.newGame();
+        engine_.setStrength(strength);
     }
 
 private:

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ForcedWin.h"
+#include "MoveList.h"
+#include "Position.h"
+#include "Strength.h"
+#include "TimeKeeper.h"
+
+#include <random>
+
+namespace kesto::engine {
+
+// How a person plays at the weaker levels: no reading ahead, but an eye for
+// what looks good at a glance. It takes a five it sees, stops a four it
+// sees and otherwise plays the cell that looks best, liking some a little
+// more or less than they deserve. The weakest looks only around the last
+// stones and misses what happens elsewhere; the next sees the whole board,
+// stops threes and finds short wins by fours.
+class CasualPlayer {
+public:
+    explicit CasualPlayer(Strength strength);
+
+    // The move for Side::Own. `recent` holds the last stones played, oldest
+    // first. Returns 0 only on a full board.
+    CellIndex choose(Position& position, const MoveList& recent, ForcedWin& forcedWin,
+                     Deadline& deadline, std::mt19937& random) const;
+
+private:
+    // Whether the player looks at `cell` at all.
+    bool inSight(CellIndex cell, const MoveList& recent) const;
+    CellIndex glance(Position& position, const MoveList& recent, std::mt19937& random) const;
+
+    int sight_;          // cells around the last stones it looks at; 0 for all
+    std::size_t recall_; // how many of the last stones it keeps in mind
+    int whim_;           // percent by which its liking of a move may vary
+    bool seesThrees_;    // makes and stops threes
+    int foursDepth_;     // the longest forced win by fours it finds; 0 for none
+};
+
+} // namespace kesto::engine
