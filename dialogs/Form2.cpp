@@ -1,8 +1,8 @@
 #include "Form2.h"
 
-#include "ui/Colors.h"
-#include "ui/Fonts.h"
-#include "ui/Twips.h"
+#include "widgets/Colors.h"
+#include "widgets/Fonts.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 
@@ -11,24 +11,25 @@ namespace kesto::dialogs {
 namespace {
 
 constexpr double kNamePoints = 24.0;
+constexpr Color kNameColor = 0x00FF00; // pure green, whoever has won
 
 } // namespace
 
 Form2::Form2()
-    : PictureDialog(QStringLiteral("Form2"), ui::twipsSize(5805, 3780),
-                    ui::Picture(QStringLiteral(":/assets/winner.svg"))),
+    : PictureDialog(QStringLiteral("Form2"), widgets::twipsSize(5805, 3780),
+                    widgets::Picture(QStringLiteral(":/assets/winner.svg"))),
       Label1(new QLabel(QStringLiteral("Label1"), this))
 {
     setObjectName(QStringLiteral("Form2"));
     setAccessibleName(QStringLiteral("The winner is"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(ui::twipsRect(2640, 1920, 2880, 915));
+    Label1->setGeometry(widgets::twipsRect(2640, 1920, 2880, 915));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    Label1->setFont(ui::labelFont(kNamePoints));
+    Label1->setFont(widgets::labelFont(kNamePoints));
     QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, ui::toQColor(kGreen));
+    palette.setColor(QPalette::WindowText, widgets::toQColor(kNameColor));
     Label1->setPalette(palette);
 }
 

@@ -6,7 +6,7 @@
 namespace kesto::dialogs {
 
 PictureDialog::PictureDialog(const QString& title, QSize clientSize,
-                             const ui::Picture& background)
+                             const widgets::Picture& background)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), background_(background)
 {
     setWindowTitle(title);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Picture.h"
+#include "widgets/Picture.h"
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ public:
     void showInFront();
 
 protected:
-    PictureDialog(const QString& title, QSize clientSize, const ui::Picture& background);
+    PictureDialog(const QString& title, QSize clientSize, const widgets::Picture& background);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -35,7 +35,7 @@ protected:
 private:
     void Form_Click();
 
-    ui::Picture background_;
+    widgets::Picture background_;
     bool pressed_ = false;
 };
 

@@ -1,12 +1,12 @@
 #include "frmAbout.h"
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace kesto::dialogs {
 
 frmAbout::frmAbout()
-    : PictureDialog(QStringLiteral("About Kesto"), ui::twipsSize(5235, 3720),
-                    ui::Picture(QStringLiteral(":/assets/about.svg")))
+    : PictureDialog(QStringLiteral("About Kesto"), widgets::twipsSize(5235, 3720),
+                    widgets::Picture(QStringLiteral(":/assets/about.svg")))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAccessibleName(QStringLiteral("About Kesto"));

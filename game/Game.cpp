@@ -2,6 +2,7 @@
 
 #include "LineTest.h"
 
+#include <algorithm>
 
 namespace kesto {
 
@@ -47,7 +48,8 @@ void Game::NewGame()
     state_.clockMinutes = 0;
     state_.clockSeconds = 0;
     view_.switchClockTimer(true);
-    state_.currentPlayer = 1;
+    moves_.clear();
+    state_.currentPlayer = state_.playMode == kVersusComputer && computerOpens_ ? kComputer : 1;
     view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
     state_.inputLocked = kFalse16;
 }
@@ -55,6 +57,70 @@ void Game::NewGame()
 void Game::choosePlayMode(std::int16_t mode)
 {
     chosenMode_ = mode == kVersusComputer ? kVersusComputer : kTwoPlayers;
+}
+
+void Game::chooseComputerOpens(bool computerOpens)
+{
+    computerOpens_ = computerOpens;
+}
+
+bool Game::canUndo() const
+{
+    if (state_.playMode != kVersusComputer) {
+        return !moves_.empty();
+    }
+    return std::any_of(moves_.begin(), moves_.end(),
+                       [this](CellIndex cell) { return state_.board.at(cell) == 1; });
+}
+
+void Game::undo()
+{
+    if (!canUndo()) {
+        return;
+    }
+    if (state_.inputLocked != kFalse16) {
+        takeBackWin();
+    }
+    // The preview belongs to the mover, who changes.
+    if (state_.board.at(state_.hoverCell) == kEmpty) {
+        paintBox(state_.hoverCell, kWhite);
+    }
+    std::int16_t owner = takeBackStone();
+    while (state_.playMode == kVersusComputer && owner != 1) {
+        owner = takeBackStone();
+    }
+    state_.currentPlayer = owner;
+    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+}
+
+void Game::takeBackWin()
+{
+    view_.switchBlinkTimer(false);
+    view_.closeWinner();
+    for (int slot = WinLine::first; slot <= WinLine::last; ++slot) {
+        const CellIndex cell = state_.winLine.at(slot);
+        paintBox(cell, state_.playerColor.at(state_.board.at(cell)));
+    }
+    view_.switchClockTimer(true);
+    state_.inputLocked = kFalse16;
+}
+
+std::int16_t Game::takeBackStone()
+{
+    const CellIndex cell = moves_.back();
+    moves_.pop_back();
+    const std::int16_t owner = state_.board.at(cell);
+    state_.board.at(cell) = kEmpty;
+    paintBox(cell, kWhite);
+    return owner;
+}
+
+CellIndex Game::lastComputerStone() const
+{
+    if (moves_.empty() || state_.board.at(moves_.back()) != kComputer) {
+        return 0;
+    }
+    return moves_.back();
 }
 
 bool Game::computerToMove() const
@@ -84,6 +150,7 @@ void Game::playStone(CellIndex index)
     }
     paintBox(index, moverColor());
     state_.board.at(index) = state_.currentPlayer;
+    moves_.push_back(index);
 
     if (completesLine(state_.board, index, state_.currentPlayer, state_.winLine)) {
         DeclareWinner();

@@ -4,6 +4,7 @@
 #include "GameView.h"
 
 #include <string>
+#include <vector>
 
 namespace kesto {
 
@@ -31,6 +32,24 @@ public:
     // Chooses the play mode of the next new game; the game in progress keeps
     // its opponent.
     void choosePlayMode(std::int16_t mode);
+
+    // Whether the computer opens the games against it, from the next new
+    // game on; Player 1 opens them otherwise.
+    void chooseComputerOpens(bool computerOpens);
+
+    // Whether there is a move to take back: a stone in a game against a
+    // person, a stone of Player 1's against the computer.
+    bool canUndo() const;
+
+    // Takes back the last move and gives the turn back to whoever made it.
+    // Against the computer, takes back the stones since Player 1's last,
+    // that one included, so that Player 1 is to move again. A win taken
+    // back is no win: the blink stops, the winner dialog closes, the clock
+    // goes on and the board unlocks.
+    void undo();
+
+    // The computer's stone while it is the last on the board, else 0.
+    CellIndex lastComputerStone() const;
 
     // Whether the computer is to move: the player's clicks and hovering wait
     // until it has.
@@ -70,6 +89,9 @@ public:
 
 private:
     void playStone(CellIndex index);
+    void takeBackWin();
+    // Empties the cell of the last move and returns its owner.
+    std::int16_t takeBackStone();
     void DeclareWinner();
     void paintBox(CellIndex cell, Color color);
     Color moverColor() const;
@@ -78,6 +100,8 @@ private:
     GameState state_;
     OneBasedArray<Color, kCellCount> box_;
     std::int16_t chosenMode_ = kTwoPlayers;
+    bool computerOpens_ = false; // as chosen for the next new game
+    std::vector<CellIndex> moves_; // the stones of the game, in the order played
 };
 
 } // namespace kesto

@@ -29,6 +29,8 @@ public:
     // The winner dialog shows `name`: it is opened if it is not open, and
     // brought to the front if it is.
     virtual void showWinner(const std::string& name) = 0;
+    // The winner dialog closes if it is open: the win was taken back.
+    virtual void closeWinner() = 0;
 };
 
 } // namespace kesto

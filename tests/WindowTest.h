@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,6 +30,15 @@ inline void quietRaiseWarnings()
             passOn(type, context, message);
         }
     });
+}
+
+// What every window test starts with: the remark above dropped, and the
+// window's remembered choices kept apart from the player's own, so that a
+// developer's settings cannot change a test and no test changes them.
+inline void prepareWindowTests()
+{
+    quietRaiseWarnings();
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 template <typename T>

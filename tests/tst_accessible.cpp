@@ -25,7 +25,7 @@ class TestAccessible : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup() { window.reset(); }
 

@@ -32,7 +32,7 @@ class TestComputer : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup();
 

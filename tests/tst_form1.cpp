@@ -18,7 +18,7 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup();
 

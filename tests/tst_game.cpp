@@ -2,6 +2,7 @@
 // moves, the win, the blink, the hover preview, the clock and the banner.
 
 #include "ClockTable.h"
+#include "RecordingTable.h"
 #include "game/Game.h"
 
 #include <QtTest>
@@ -14,49 +15,11 @@ using kesto::Game;
 
 namespace {
 
+using recording::Table;
+
 constexpr kesto::Color kRed = kesto::kRed;
 constexpr kesto::Color kGreen = kesto::kGreen;
 constexpr kesto::Color kWhite = kesto::kWhite;
-
-// Writes down, in order, everything the game asks its window to show.
-class RecordingView : public kesto::GameView {
-public:
-    std::vector<std::string> events;
-    std::string timeCaption = "00:00:00";
-
-    void circleChanged(CellIndex cell) override { events.push_back("circle " + std::to_string(cell)); }
-    void setTurnCaption(const std::string& name) override { events.push_back("turn " + name); }
-    void setTimeCaption(const std::string& time) override { timeCaption = time; }
-    void switchClockTimer(bool on) override { events.push_back(on ? "clock on" : "clock off"); }
-    void switchBlinkTimer(bool on) override { events.push_back(on ? "blink on" : "blink off"); }
-    void showWinner(const std::string& name) override { events.push_back("winner " + name); }
-};
-
-// A game just as the window has it after start-up.
-struct Table {
-    RecordingView view;
-    Game game{view};
-
-    Table() { game.Form_Load(); }
-
-    void play(std::initializer_list<int> cells)
-    {
-        for (int cell : cells) {
-            game.Image2_Click(static_cast<CellIndex>(cell));
-        }
-    }
-
-    QList<kesto::Color> colours() const
-    {
-        QList<kesto::Color> all;
-        for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
-            all << game.boxColor(static_cast<CellIndex>(cell));
-        }
-        return all;
-    }
-
-    int countColoured(kesto::Color color) const { return static_cast<int>(colours().count(color)); }
-};
 
 QList<int> winLineOf(const Game& game)
 {

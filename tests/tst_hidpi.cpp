@@ -47,7 +47,7 @@ class TestHiDpi : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void windowHasTwiceThePixels();
     void circlesAreDrawnSharp();
     void picturesAreDrawnAtFullDensity();

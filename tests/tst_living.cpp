@@ -5,7 +5,7 @@
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
-#include "ui/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -15,7 +15,7 @@
 using kesto::dialogs::Form2;
 using kesto::dialogs::frmAbout;
 using kesto::ui::Form1;
-using kesto::ui::PictureBox;
+using kesto::widgets::PictureBox;
 using namespace windowtest;
 
 namespace {
@@ -31,7 +31,7 @@ class TestLiving : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup();
 

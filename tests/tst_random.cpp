@@ -45,6 +45,7 @@ public:
         dialogOpen = true;
         dialogName = QString::fromStdString(name);
     }
+    void closeWinner() override { dialogOpen = false; }
 };
 
 // The first difference between what is shown and what the model expects.
@@ -98,7 +99,7 @@ class TestRandom : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void gameAgreesWithTheModel();
     void windowAgreesWithTheModel();
 

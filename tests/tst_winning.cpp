@@ -42,7 +42,7 @@ class TestWinning : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietRaiseWarnings(); }
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup();
 

@@ -1,16 +1,18 @@
 #include "Form1.h"
 
+#include "CaptionFrame.h"
 #include "CellTarget.h"
-#include "Colors.h"
-#include "Fonts.h"
-#include "PictureBox.h"
-#include "Twips.h"
+#include "ComputerPlayer.h"
+#include "Controls.h"
+#include "GameMenu.h"
+#include "widgets/Colors.h"
+#include "widgets/Fonts.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Twips.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
-#include "engine/TimeKeeper.h"
 
-#include <QElapsedTimer>
-#include <QFutureWatcher>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -20,15 +22,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
-#include <QtConcurrent>
+
+#include <memory>
 
 namespace kesto::ui {
 
+using namespace widgets;
+
 namespace {
 
-// The window and its board, in twips.
-constexpr QSize kClientSize = twipsSize(9630, 6570);
+// The board, in twips.
 constexpr int kBoardOrigin = 360; // left and top of cell 1
 constexpr int kCellPitch = 600;   // from one cell to the next
 constexpr int kCellSize = 495;    // side of a circle and of its click square
@@ -41,10 +46,11 @@ constexpr int kBannerInterval = 500;
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
 
-// The computer may think for this long a move, and its stone never comes
-// sooner than the pause after it, so that the player sees it arrive.
-constexpr long long kThinkingMs = 350;
-constexpr qint64 kComputerPause = 400;
+// The ring that marks the computer's last stone: inside the circle's
+// border, thin and dark.
+constexpr int kMarkerInset = 4;
+constexpr qreal kMarkerWidth = 1.5;
+constexpr Color kMarkerColor = kBlack;
 
 // Label sizes in points.
 constexpr double kLabelPoints = 12.0;
@@ -58,64 +64,6 @@ const std::array<QString, 3> kFaces{QStringLiteral(":/assets/face-neutral.svg"),
 
 const QString kModeCaption = QStringLiteral("Mode");
 const QString kMenuCaption = QStringLiteral("Menu");
-
-QString arrayName(const char* control, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, QPoint topLeft, const QString& caption,
-                  Color color, double points)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(labelFont(points));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    label->setPalette(palette);
-    label->move(topLeft);
-    label->adjustSize();
-    return label;
-}
-
-// Writes a label's caption. The label keeps its top-left corner and grows or
-// shrinks to the right to fit the text.
-void setCaption(QLabel* label, const QString& caption)
-{
-    label->setText(caption);
-    label->adjustSize();
-}
-
-// Windowed controls keep the system's button face behind them, as the dark
-// green of the window is the window's alone.
-void fillWithButtonFace(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QPushButton* makeButton(QGroupBox* frame, const char* name, const QString& caption,
-                        const QString& tooltip, QRect geometry)
-{
-    auto* button = new QPushButton(caption, frame);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tooltip);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QRadioButton* makeOption(QGroupBox* frame, int index, const QString& caption, QRect geometry)
-{
-    auto* option = new QRadioButton(caption, frame);
-    option->setObjectName(arrayName("Option1", index));
-    option->setGeometry(geometry);
-    fillWithButtonFace(option);
-    return option;
-}
 
 Shape gridShape(QRect bounds, bool solidFill)
 {
@@ -141,6 +89,7 @@ Form1::Form1(QWidget* parent)
     createLabels();
     createWindowedControls();
     createTimers();
+    createMenu();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -150,15 +99,11 @@ Form1::Form1(QWidget* parent)
 
 Form1::~Form1()
 {
-    stopThinking();
-    // The dialogs belong to no window while the game runs; they go with the
-    // main window when the program ends.
-    if (winnerDialog_) {
-        winnerDialog_->deleteLater();
-    }
-    if (aboutDialog_) {
-        aboutDialog_->deleteLater();
-    }
+    computer_->stop();
+    // The dialogs belong to no window while the game runs; those still open
+    // go with the main window when the program ends.
+    const std::unique_ptr<dialogs::Form2> winner(winnerDialog_.data());
+    const std::unique_ptr<dialogs::frmAbout> about(aboutDialog_.data());
 }
 
 QRect Form1::cellRect(CellIndex cell)
@@ -217,7 +162,7 @@ void Form1::createLabels()
 void Form1::createWindowedControls()
 {
     // Created back to front: later siblings lie in front of earlier ones.
-    Frame1 = new QGroupBox(kModeCaption, this);
+    Frame1 = new CaptionFrame(kModeCaption, this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(6720, 3360, 2295, 1095));
     fillWithButtonFace(Frame1);
@@ -231,7 +176,7 @@ void Form1::createWindowedControls()
                 [this, index] { Option1_Click(index); });
     }
 
-    Frame2 = new QGroupBox(kMenuCaption, this);
+    Frame2 = new CaptionFrame(kMenuCaption, this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twipsRect(6720, 4560, 2295, 1215));
     fillWithButtonFace(Frame2);
@@ -281,6 +226,27 @@ void Form1::createTimers()
     Timer1->start();
 }
 
+void Form1::createMenu()
+{
+    computer_ = new ComputerPlayer(this);
+    connect(computer_, &ComputerPlayer::moved, this, &Form1::playComputerMove);
+    menu_ = new GameMenu(this);
+    // The undo key works with the menu closed too.
+    addAction(menu_->undoAction());
+    connect(menu_->undoAction(), &QAction::triggered, this, &Form1::Undo_Click);
+    updateUndo();
+    // From the keyboard, the menu opens wherever the focus is.
+    for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QWidget* focus = focusWidget();
+            const QPoint at = focus != nullptr ? focus->mapToGlobal(focus->rect().center())
+                                               : mapToGlobal(Shape1[1].bounds.center());
+            menu_->popup(at);
+        });
+    }
+}
+
 void Form1::Form_Load()
 {
     game_.Form_Load();
@@ -293,12 +259,51 @@ void Form1::Command1_Click()
 
 void Form1::NewGame()
 {
-    stopThinking();
-    engine_->newGame();
+    const Preferences& chosen = menu_->preferences();
+    computer_->newGame(chosen.strength);
+    game_.chooseComputerOpens(chosen.computerOpens);
     game_.NewGame();
+    boardChanged();
+}
+
+void Form1::Undo_Click()
+{
+    computer_->stop();
+    game_.undo();
+    boardChanged();
+}
+
+void Form1::boardChanged()
+{
     for (int cell = 1; cell <= kCellCount; ++cell) {
         describeCell(static_cast<CellIndex>(cell));
     }
+    moveChanged(0);
+}
+
+void Form1::moveChanged(CellIndex cell)
+{
+    if (cell != 0) {
+        describeCell(cell);
+    }
+    const CellIndex marked = game_.lastComputerStone();
+    if (marked != markedStone_) {
+        for (CellIndex changed : {markedStone_, marked}) {
+            if (changed != 0) {
+                update(cellRect(changed));
+            }
+        }
+        markedStone_ = marked;
+    }
+    updateUndo();
+    if (game_.computerToMove()) {
+        computer_->think(game_.state().board, Game::kComputer);
+    }
+}
+
+void Form1::updateUndo()
+{
+    menu_->undoAction()->setEnabled(game_.canUndo());
 }
 
 void Form1::Command2_Click()
@@ -313,10 +318,7 @@ void Form1::Command2_Click()
 void Form1::Image2_Click(CellIndex index)
 {
     game_.Image2_Click(index);
-    describeCell(index);
-    if (game_.computerToMove()) {
-        startThinking();
-    }
+    moveChanged(index);
 }
 
 void Form1::Option1_Click(int index)
@@ -324,49 +326,10 @@ void Form1::Option1_Click(int index)
     game_.choosePlayMode(static_cast<std::int16_t>(index + 1));
 }
 
-void Form1::startThinking()
+void Form1::playComputerMove(CellIndex cell)
 {
-    // A thought still running is for this same position: stop it, its
-    // move will be dropped by its number.
-    const int thought = ++thought_;
-    if (stopThought_) {
-        stopThought_->store(true);
-    }
-    stopThought_ = std::make_shared<std::atomic<bool>>(false);
-    const Board board = game_.state().board;
-    auto* watcher = new QFutureWatcher<CellIndex>(this);
-    QElapsedTimer sinceMove;
-    sinceMove.start();
-    connect(watcher, &QFutureWatcher<CellIndex>::finished, this,
-            [this, watcher, thought, sinceMove] {
-                const CellIndex cell = watcher->result();
-                watcher->deleteLater();
-                const qint64 wait = std::max<qint64>(0, kComputerPause - sinceMove.elapsed());
-                QTimer::singleShot(wait, this, [this, thought, cell] { playComputerMove(thought, cell); });
-            });
-    thinking_ = QtConcurrent::run([board, engine = engine_, stop = stopThought_] {
-        const auto budget = engine::TimeKeeper::plan({kThinkingMs, 0, -1}, board);
-        return engine->chooseMove(board, Game::kComputer, budget, stop.get());
-    });
-    watcher->setFuture(thinking_);
-}
-
-void Form1::playComputerMove(int thought, CellIndex cell)
-{
-    if (thought != thought_ || cell == 0) {
-        return; // meant for a game that has been given up
-    }
     game_.computerMove(cell);
-    describeCell(cell);
-}
-
-void Form1::stopThinking()
-{
-    ++thought_;
-    if (stopThought_) {
-        stopThought_->store(true);
-    }
-    thinking_.waitForFinished();
+    moveChanged(cell);
 }
 
 void Form1::describeCell(CellIndex cell)
@@ -392,12 +355,9 @@ void Form1::Image2_MouseMove(CellIndex index)
 void Form1::Timer1_Timer()
 {
     // The dots live only in the frame captions: each tick reads them back.
-    if (game_.advanceBanner()) {
-        Frame1->setTitle(kModeCaption);
-        Frame2->setTitle(kMenuCaption);
-    }
-    Frame1->setTitle(Frame1->title().trimmed() + QLatin1Char('.'));
-    Frame2->setTitle(Frame2->title().trimmed() + QLatin1Char('.'));
+    const bool wrapped = game_.advanceBanner();
+    Frame1->setCaption((wrapped ? kModeCaption : Frame1->title().trimmed()) + QLatin1Char('.'));
+    Frame2->setCaption((wrapped ? kMenuCaption : Frame2->title().trimmed()) + QLatin1Char('.'));
     Picture1->setPicture(Picture2.at(game_.state().bannerStep)->picture());
 }
 
@@ -454,6 +414,22 @@ void Form1::showWinner(const std::string& name)
     winnerDialog_->showInFront();
 }
 
+void Form1::closeWinner()
+{
+    if (winnerDialog_) {
+        winnerDialog_->close();
+    }
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu belongs to the board and to the Mode frame, whose controls
+    // pass the request on to the window.
+    if (Shape1[1].bounds.contains(event->pos()) || Frame1->geometry().contains(event->pos())) {
+        menu_->popup(event->globalPos());
+    }
+}
+
 Shape Form1::circle(CellIndex cell) const
 {
     return Shape{Shape::Figure::Circle, cellRect(cell), kBlue, kCircleBorderWidth, true,
@@ -495,6 +471,13 @@ void Form1::paintBoard(QPainter& painter, const QRect& dirty) const
         Shape1.at(bar).paint(painter);
     }
     paintCircles(kBoardSide + 1, kCellCount);
+    if (markedStone_ != 0 && cellRect(markedStone_).intersects(dirty)) {
+        painter.setPen(QPen(toQColor(kMarkerColor), kMarkerWidth));
+        painter.setBrush(Qt::NoBrush);
+        const QRect ring = cellRect(markedStone_).adjusted(kMarkerInset, kMarkerInset, -kMarkerInset,
+                                                           -kMarkerInset);
+        painter.drawEllipse(QRectF(ring));
+    }
 }
 
 void Form1::paintPanel(QPainter& painter, const QRect& dirty) const

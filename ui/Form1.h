@@ -1,26 +1,26 @@
 #pragma once
 
-#include "Picture.h"
-#include "Shape.h"
-#include "engine/SharedEngine.h"
+#include "widgets/Picture.h"
+#include "widgets/Shape.h"
+#include "widgets/Twips.h"
 #include "game/Game.h"
 #include "game/OneBasedArray.h"
 
-#include <QFuture>
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <atomic>
-#include <memory>
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 
 namespace kesto {
+
+namespace widgets {
+class PictureBox;
+} // namespace widgets
 
 namespace dialogs {
 class Form2;
@@ -29,8 +29,10 @@ class frmAbout;
 
 namespace ui {
 
+class CaptionFrame;
 class CellTarget;
-class PictureBox;
+class ComputerPlayer;
+class GameMenu;
 
 // The main window: the board on the left, the side panel with the turn, the
 // clock, the play mode, the banner and the buttons on the right. It owns the
@@ -42,6 +44,9 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
+    // The size of the window's inside.
+    static constexpr QSize kClientSize = widgets::twipsSize(9630, 6570);
+
     const Game& game() const { return game_; }
 
     // Where the circle of `cell` lies in the window.
@@ -49,6 +54,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Event handlers.
@@ -61,6 +67,7 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    void Undo_Click();
 
     void NewGame();
 
@@ -71,18 +78,23 @@ private:
     void switchClockTimer(bool on) override;
     void switchBlinkTimer(bool on) override;
     void showWinner(const std::string& name) override;
+    void closeWinner() override;
 
     void createWindowedControls();
     void createLabels();
     void createBoard();
     void createTimers();
+    void createMenu();
     void paintBoard(QPainter& painter, const QRect& dirty) const;
     void paintPanel(QPainter& painter, const QRect& dirty) const;
-    Shape circle(CellIndex cell) const;
+    widgets::Shape circle(CellIndex cell) const;
     void describeCell(CellIndex cell);
-    void startThinking();
-    void stopThinking();
-    void playComputerMove(int thought, CellIndex cell);
+    void playComputerMove(CellIndex cell);
+    // After any change to the board: the accessible names, the computer's
+    // marker, Undo, and the computer's turn if it has come.
+    void boardChanged();
+    void moveChanged(CellIndex cell);
+    void updateUndo();
 
     Game game_;
 
@@ -90,10 +102,10 @@ private:
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
 
-    OneBasedArray<PictureBox*, 3> Picture2{};
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    PictureBox* Picture1 = nullptr;
+    OneBasedArray<widgets::PictureBox*, 3> Picture2{};
+    CaptionFrame* Frame1 = nullptr;
+    CaptionFrame* Frame2 = nullptr;
+    widgets::PictureBox* Picture1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     std::array<QRadioButton*, 2> Option1{};
@@ -105,19 +117,15 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
 
-    std::array<Shape, 10> Shape1{};
-    Shape Shape2;
-    Shape Shape3;
+    std::array<widgets::Shape, 10> Shape1{};
+    widgets::Shape Shape2;
+    widgets::Shape Shape3;
 
-    Picture Image1;
+    widgets::Picture Image1;
 
-    // The computer's thinking runs off the window's thread; each thought is
-    // numbered, so that one meant for an earlier game never lands.
-    QFuture<CellIndex> thinking_;
-    std::shared_ptr<std::atomic<bool>> stopThought_;
-    int thought_ = 0;
-    // What the computer learns lives on from move to move of a game.
-    std::shared_ptr<engine::SharedEngine> engine_ = std::make_shared<engine::SharedEngine>();
+    ComputerPlayer* computer_ = nullptr;
+    GameMenu* menu_ = nullptr;
+    CellIndex markedStone_ = 0; // the computer's last stone, ringed
 
     QPointer<dialogs::Form2> winnerDialog_;
     QPointer<dialogs::frmAbout> aboutDialog_;

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 // The layout is drawn up in twips, 1440 to the inch: 15 to the pixel at 96
 // dots per inch. Every position and size in the layout is a whole number of
@@ -31,4 +31,4 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

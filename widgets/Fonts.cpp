@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 namespace {
 
@@ -37,4 +37,4 @@ QFont controlFont()
     return face(kControlPoints, QFont::Normal);
 }
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

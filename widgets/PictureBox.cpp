@@ -1,8 +1,9 @@
 #include "PictureBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 PictureBox::PictureBox(const Picture& picture, QWidget* parent) : QFrame(parent)
 {
@@ -17,7 +18,12 @@ void PictureBox::setPicture(const Picture& picture)
     if (picture == picture_) {
         return;
     }
+    const bool sameSize = picture.size() == picture_.size();
     picture_ = picture;
+    if (sameSize) {
+        update(contentsRect()); // the border stays as it is
+        return;
+    }
     const int border = 2 * frameWidth();
     setFixedSize(picture_.size() + QSize(border, border));
     update();
@@ -25,10 +31,12 @@ void PictureBox::setPicture(const Picture& picture)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
+    if (!contentsRect().contains(event->rect())) {
+        QFrame::paintEvent(event);
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     picture_.paint(painter, contentsRect().topLeft());
 }
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 namespace {
 
@@ -39,4 +39,4 @@ void Shape::paint(QPainter& painter) const
     }
 }
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 // The bold face of the window's and the winner dialog's labels, at the given
 // size in points. Where the classic face is missing, a close sans-serif face
@@ -13,4 +13,4 @@ QFont labelFont(double pointSize);
 // family at a small size, so that every caption fits its control.
 QFont controlFont();
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

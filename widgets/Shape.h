@@ -6,7 +6,7 @@
 
 class QPainter;
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 // A figure drawn straight onto the window: a rectangle, a rounded rectangle
 // or a circle, with its border drawn inside its bounds. It takes no mouse
@@ -24,4 +24,4 @@ struct Shape {
     void paint(QPainter& painter) const;
 };
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 // Colours of the layout, as 0x00BBGGRR values like the players' colours.
 inline constexpr Color kDarkGreen = 0x008000; // window background
@@ -20,4 +20,4 @@ inline QColor toQColor(Color color)
     return QColor::fromRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

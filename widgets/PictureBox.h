@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-namespace kesto::ui {
+namespace kesto::widgets {
 
 // A box with a sunken border that shows a picture at its natural size and
 // fits itself around it.
@@ -24,4 +24,4 @@ private:
     Picture picture_;
 };
 
-} // namespace kesto::ui
+} // namespace kesto::widgets

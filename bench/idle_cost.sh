@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# What the game costs while it sits idle with its banner ticking: starts the
+# built game and an empty Qt window of the same size on a private X server
+# (Xvfb), lets them settle, then reads the processor time each uses over a
+# while, as a percentage of one core. A measurement, not a test.
+#
+# Usage: bench/idle_cost.sh [BUILD_DIR (default build)] [SECONDS (default 20)]
+set -euo pipefail
+
+build=${1:-build}
+seconds=${2:-20}
+if [[ $1 == --help || $1 == -h ]] 2>/dev/null; then
+    sed -n '2,7p' "$0" | cut -c3-
+    exit 0
+fi
+for program in "$build/kesto" "$build/empty_window"; do
+    [[ -x $program ]] || { echo "idle_cost: $program is not built" >&2; exit 1; }
+done
+[[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "idle_cost: SECONDS must be a whole number above 0" >&2; exit 1; }
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+pids=("$server")
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+
+"$build/kesto" >/dev/null 2>&1 &
+game=$!
+"$build/empty_window" >/dev/null 2>&1 &
+empty=$!
+pids+=("$game" "$empty")
+sleep 3 # past start-up
+
+# Processor time of a process so far, all its threads, in nanoseconds.
+ticks() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d\n", sum }'; }
+
+game0=$(ticks "$game")
+empty0=$(ticks "$empty")
+sleep "$seconds"
+game1=$(ticks "$game")
+empty1=$(ticks "$empty")
+percent() { awk -v t="$1" -v s="$seconds" 'BEGIN { printf "%.3f", 100 * t / 1e9 / s }'; }
+echo "over $seconds s: the game $(percent $((game1 - game0)))% of a core," \
+     "an empty window of its size $(percent $((empty1 - empty0)))%"

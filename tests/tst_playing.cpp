@@ -1,0 +1,440 @@
+// Playing the computer through the real window: its turn, which nothing a
+// player does can stall; Undo in both modes; who opens; the marker on its
+// last stone; and the context menu, whose choices outlive the run.
+
+#include "WindowTest.h"
+#include "dialogs/Form2.h"
+#include "ui/ComputerPlayer.h"
+
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QThreadPool>
+
+#include <memory>
+
+using kesto::dialogs::Form2;
+using kesto::engine::Strength;
+using kesto::ui::ComputerPlayer;
+using kesto::ui::Form1;
+using namespace windowtest;
+
+Q_DECLARE_METATYPE(Strength)
+
+namespace {
+
+constexpr int kComputer = 3;
+
+int stonesOf(const Form1& window, int player)
+{
+    int stones = 0;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        stones += window.game().state().board.at(cell) == player ? 1 : 0;
+    }
+    return stones;
+}
+
+QString settingsFile()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("org.example.Kesto"),
+                     QStringLiteral("Kesto"))
+        .fileName();
+}
+
+void writeSettings(const QByteArray& content)
+{
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// Whether the cell shows the marker's dark ring just inside its circle.
+bool ringed(QWidget* window, int cell)
+{
+    const QRect circle = Form1::cellRect(static_cast<kesto::CellIndex>(cell));
+    const QImage shown = window->grab(circle).toImage();
+    const QColor ring = shown.pixelColor(4, circle.height() / 2);
+    return ring.red() < 100 && ring.green() < 100 && ring.blue() < 100;
+}
+
+} // namespace
+
+class TestPlaying : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void clicksDuringTheComputersTurnChangeNothing();
+    void undoWhileTheComputerThinks();
+    void undoByKey_data();
+    void undoByKey();
+    void undoAfterAWin_data();
+    void undoAfterAWin();
+    void undoNeedsAMove();
+    void computerOpens();
+    void markerComesAndGoes();
+    void menuBelongsToTheBoardAndTheModeFrame();
+    void menuChoicesApplyAtTheNextResetAndAreKept();
+    void damagedSettingsGiveTheDefaults_data();
+    void damagedSettingsGiveTheDefaults();
+    void bannerTicksShowWhatAFullPaintShows();
+
+private:
+    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
+    void chooseMode(int index)
+    {
+        QTest::mouseClick(control<QRadioButton>(window.get(), QStringLiteral("Option1(%1)").arg(index)),
+                          Qt::LeftButton);
+    }
+    void undoKey() { QTest::keySequence(window.get(), QKeySequence::Undo); }
+    QMenu* menu() const { return control<QMenu>(window.get(), QStringLiteral("GameMenu")); }
+    QAction* action(const char* name) const { return control<QAction>(window.get(), QLatin1String(name)); }
+    ComputerPlayer* computer() const { return window->findChild<ComputerPlayer*>(); }
+    // Opens the menu with a right click at `pos` and clicks its item `name`.
+    void chooseFromMenu(QPoint pos, const char* name);
+
+    std::unique_ptr<Form1> window;
+};
+
+void TestPlaying::initTestCase()
+{
+    prepareWindowTests();
+    QFile::remove(settingsFile());
+}
+
+void TestPlaying::init()
+{
+    window = std::make_unique<Form1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestPlaying::cleanup()
+{
+    window.reset();
+    for (Form2* dialog : openDialogs<Form2>()) {
+        dialog->close();
+    }
+    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+    QFile::remove(settingsFile());
+}
+
+void TestPlaying::chooseFromMenu(QPoint pos, const char* name)
+{
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
+    QTRY_VERIFY(menu()->isVisible());
+    QAction* item = action(name);
+    QMenu* holder = menu();
+    if (!menu()->actions().contains(item)) {
+        holder = control<QMenu>(window.get(), QStringLiteral("ComputerStrength"));
+        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier,
+                          menu()->actionGeometry(holder->menuAction()).center());
+        QTRY_VERIFY(holder->isVisible());
+    }
+    QTest::mouseClick(holder, Qt::LeftButton, Qt::NoModifier, holder->actionGeometry(item).center());
+    QTRY_VERIFY(!menu()->isVisible());
+}
+
+void TestPlaying::clicksDuringTheComputersTurnChangeNothing()
+{
+    chooseMode(1);
+    reset();
+    QElapsedTimer sinceMove;
+    clickCell(window.get(), 45);
+    sinceMove.start();
+    // The player clicks, points and presses keys all through the computer's turn.
+    for (int cell = 1; stonesOf(*window, kComputer) == 0 && sinceMove.elapsed() < 2000; cell = cell % 40 + 1) {
+        clickCell(window.get(), cell);
+        QTest::mouseMove(cellTarget(window.get(), cell + 50));
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        QTest::qWait(20);
+    }
+    QCOMPARE(stonesOf(*window, kComputer), 1);
+    QVERIFY2(sinceMove.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(sinceMove.elapsed())));
+    QCOMPARE(stonesOf(*window, 1), 1);
+    QVERIFY(!computer()->busy());
+    QTRY_COMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0); // no thought left behind
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+}
+
+void TestPlaying::undoWhileTheComputerThinks()
+{
+    chooseMode(1);
+    reset();
+    clickCell(window.get(), 45);
+    QVERIFY(computer()->busy());
+    undoKey();
+    QVERIFY(!computer()->busy());
+    QCOMPARE(stonesOf(*window, 1), 0);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+    QTest::qWait(900); // the stone it was thinking of never lands
+    QCOMPARE(stonesOf(*window, kComputer), 0);
+    QCOMPARE(shownColour(window.get(), 45), QColor(Qt::white));
+}
+
+void TestPlaying::undoByKey_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("playerStones");
+    QTest::addColumn<QString>("turn");
+
+    QTest::newRow("two players: the last stone") << 0 << 1 << QStringLiteral("Player  1");
+    QTest::newRow("computer: its stone and the player's") << 1 << 1 << QStringLiteral("Player  1");
+}
+
+void TestPlaying::undoByKey()
+{
+    QFETCH(int, mode);
+    QFETCH(int, playerStones);
+    QFETCH(QString, turn);
+
+    chooseMode(mode);
+    reset();
+    clickCell(window.get(), 45);
+    if (mode == 0) {
+        clickCells(window.get(), {46, 55});
+    } else {
+        QTRY_COMPARE(stonesOf(*window, kComputer), 1);
+        const int mine = window->game().state().board.at(55) == kesto::kEmpty ? 55 : 56;
+        clickCell(window.get(), mine);
+        QTRY_COMPARE(stonesOf(*window, kComputer), 2);
+        QCOMPARE(window->game().state().board.at(mine), 1);
+    }
+    undoKey();
+    QCOMPARE(stonesOf(*window, 1), playerStones);
+    QCOMPARE(stonesOf(*window, 2) + stonesOf(*window, kComputer), 1);
+    QCOMPARE(caption(window.get(), "giliranlbl"), turn);
+    const int taken = window->game().state().board.at(55) == kesto::kEmpty ? 55 : 56;
+    QCOMPARE(shownColour(window.get(), taken), QColor(Qt::white));
+    QCOMPARE(cellTarget(window.get(), taken)->accessibleName(),
+             QStringLiteral("Row 6, column %1: empty").arg(taken - 50));
+}
+
+void TestPlaying::undoAfterAWin_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("stonesTakenBack");
+    QTest::newRow("Player 1 beats Player 2") << 0 << 1;
+    QTest::newRow("the computer wins") << 1 << 2;
+}
+
+void TestPlaying::undoAfterAWin()
+{
+    QFETCH(int, mode);
+    QFETCH(int, stonesTakenBack);
+    chooseMode(mode);
+    reset();
+    if (mode == 0) {
+        clickCells(window.get(), {1, 91, 2, 92, 3, 93, 4, 94, 5});
+    } else {
+        // The player looks the other way, along the edges, until the
+        // computer has its five.
+        for (int cell = 1; window->game().state().inputLocked == kesto::kFalse16 && cell <= kesto::kCellCount; ++cell) {
+            const bool edge = cell <= 10 || cell > 90 || cell % 10 <= 1;
+            if (!edge || window->game().state().board.at(cell) != kesto::kEmpty) {
+                continue;
+            }
+            const int computers = stonesOf(*window, kComputer);
+            clickCell(window.get(), cell);
+            QTRY_VERIFY(stonesOf(*window, kComputer) == computers + 1 || window->game().state().inputLocked);
+        }
+        QCOMPARE(window->game().state().currentPlayer, kComputer);
+    }
+    QCOMPARE(window->game().state().inputLocked, kesto::kTrue16);
+    QCOMPARE(openDialogs<Form2>().size(), 1);
+    tick(timer(window.get(), "Timer3"), 3);
+    tick(timer(window.get(), "Timer2"), 2);
+    const int stones = stonesOf(*window, 1) + stonesOf(*window, 2) + stonesOf(*window, kComputer);
+    const kesto::WinLine line = window->game().state().winLine;
+    const QString stoppedAt = caption(window.get(), "timelbl");
+
+    undoKey();
+    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+    QCOMPARE(stonesOf(*window, 1) + stonesOf(*window, 2) + stonesOf(*window, kComputer), stones - stonesTakenBack);
+    QVERIFY(!timer(window.get(), "Timer3")->isActive());
+    QVERIFY(timer(window.get(), "Timer2")->isActive());
+    QCOMPARE(caption(window.get(), "timelbl"), stoppedAt); // goes on from there, not from zero
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+    QCOMPARE(window->game().state().inputLocked, kesto::kFalse16);
+    // The blink stops with every circle of the line showing its stone again.
+    const QColor winner = mode == 0 ? QColor(Qt::red) : QColor(Qt::yellow);
+    QCOMPARE(shownColour(window.get(), line.at(1)), QColor(Qt::white));
+    for (int slot = 2; slot <= kesto::kLineLength; ++slot) {
+        QCOMPARE(shownColour(window.get(), line.at(slot)), winner);
+    }
+    clickCell(window.get(), line.at(1)); // the board takes clicks again
+    QCOMPARE(window->game().state().board.at(line.at(1)), 1);
+}
+
+void TestPlaying::undoNeedsAMove()
+{
+    QVERIFY(!action("Undo")->isEnabled()); // before the first Reset
+    undoKey();
+    reset();
+    QVERIFY(!action("Undo")->isEnabled());
+    clickCell(window.get(), 45);
+    QVERIFY(action("Undo")->isEnabled());
+    undoKey();
+    QVERIFY(!action("Undo")->isEnabled());
+    QCOMPARE(action("Undo")->shortcut(), QKeySequence(QKeySequence::Undo));
+}
+
+void TestPlaying::computerOpens()
+{
+    chooseFromMenu(Form1::cellRect(45).center(), "ComputerOpens");
+    QVERIFY(action("ComputerOpens")->isChecked());
+    chooseMode(1);
+    QElapsedTimer sinceReset;
+    reset();
+    sinceReset.start();
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
+    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
+    QVERIFY(sinceReset.elapsed() < 1000);
+    const QList<int> middle{45, 46, 55, 56};
+    QVERIFY(std::any_of(middle.begin(), middle.end(),
+                        [this](int cell) { return window->game().state().board.at(cell) == kComputer; }));
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+    QVERIFY(!action("Undo")->isEnabled()); // nothing of the player's to take back
+
+    chooseMode(0); // a game between two people always opens with Player 1
+    reset();
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+}
+
+void TestPlaying::markerComesAndGoes()
+{
+    chooseMode(1);
+    reset();
+    clickCell(window.get(), 45);
+    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
+    int computers = 0;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        if (window->game().state().board.at(cell) == kComputer) {
+            computers = cell;
+        }
+    }
+    QVERIFY(ringed(window.get(), computers));
+    QVERIFY(!ringed(window.get(), 45));
+    const int next = window->game().state().board.at(1) == kesto::kEmpty ? 1 : 2;
+    clickCell(window.get(), next);
+    QVERIFY(!ringed(window.get(), computers)); // gone with the player's next stone
+    QVERIFY(!ringed(window.get(), next));
+
+    chooseMode(0);
+    reset();
+    clickCells(window.get(), {45, 46});
+    QVERIFY(!ringed(window.get(), 45));
+    QVERIFY(!ringed(window.get(), 46));
+}
+
+void TestPlaying::menuBelongsToTheBoardAndTheModeFrame()
+{
+    const auto opensAt = [this](QPoint pos) {
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
+        const bool opened = menu()->isVisible();
+        menu()->hide();
+        return opened;
+    };
+    QVERIFY(opensAt(Form1::cellRect(1).center()));
+    QVERIFY(opensAt(Form1::cellRect(1).bottomRight() + QPoint(3, 3))); // between circles
+    auto* mode = control<QWidget>(window.get(), QStringLiteral("Frame1"));
+    QVERIFY(opensAt(mode->geometry().topLeft() + QPoint(4, 4)));
+    auto* option = control<QRadioButton>(window.get(), QStringLiteral("Option1(1)"));
+    QVERIFY(opensAt(option->mapTo(window.get(), option->rect().center())));
+    auto* menuFrame = control<QWidget>(window.get(), QStringLiteral("Frame2"));
+    QVERIFY(!opensAt(menuFrame->geometry().center()));
+
+    // From the keyboard: Shift+F10 and the Menu key where the focus is.
+    option->setFocus();
+    QTest::keyClick(option, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(menu()->isVisible());
+    menu()->hide();
+    QTest::keyClick(option, Qt::Key_Menu);
+    QTRY_VERIFY(menu()->isVisible());
+
+    // Every item is named for assistive technology.
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(menu());
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->childCount(), menu()->actions().size());
+    for (int item = 0; item < shown->childCount(); ++item) {
+        if (!menu()->actions().at(item)->isSeparator()) {
+            QVERIFY(!shown->child(item)->text(QAccessible::Name).isEmpty());
+        }
+    }
+    menu()->hide();
+}
+
+void TestPlaying::menuChoicesApplyAtTheNextResetAndAreKept()
+{
+    chooseMode(1);
+    reset();
+    QCOMPARE(computer()->strength(), Strength::Medium); // the default
+    chooseFromMenu(Form1::cellRect(1).center(), "Easy");
+    QVERIFY(action("Easy")->isChecked());
+    QVERIFY(!action("Medium")->isChecked());
+    QCOMPARE(computer()->strength(), Strength::Medium); // the game under way keeps its opponent
+    reset();
+    QCOMPARE(computer()->strength(), Strength::Easy);
+    chooseFromMenu(Form1::cellRect(1).center(), "ComputerOpens");
+
+    // The next run starts with the same choices.
+    window = std::make_unique<Form1>();
+    window->show();
+    QVERIFY(action("Easy")->isChecked());
+    QVERIFY(action("ComputerOpens")->isChecked());
+    chooseMode(1);
+    reset();
+    QCOMPARE(computer()->strength(), Strength::Easy);
+    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
+}
+
+void TestPlaying::damagedSettingsGiveTheDefaults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary noise") << QByteArray("\x00\xff\xfe[\x01\x02=\x80\n\x7f", 10);
+    QTest::newRow("nonsense values") << QByteArray("[computer]\nstrength=ninja\nopens=maybe\n");
+    QTest::newRow("wrong case") << QByteArray("[computer]\nstrength=HARD\nopens=True\n");
+    QTest::newRow("a megabyte of one line") << QByteArray(1 << 20, 'x');
+}
+
+void TestPlaying::damagedSettingsGiveTheDefaults()
+{
+    QFETCH(QByteArray, content);
+    window.reset();
+    writeSettings(content);
+    window = std::make_unique<Form1>();
+    QVERIFY(action("Medium")->isChecked());
+    QVERIFY(!action("ComputerOpens")->isChecked());
+    chooseMode(1);
+    reset();
+    QCOMPARE(computer()->strength(), Strength::Medium);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+}
+
+void TestPlaying::bannerTicksShowWhatAFullPaintShows()
+{
+    // Ticks repaint the captions and the face alone, from pictures kept
+    // from earlier ticks; what is on the screen must still be exactly what
+    // painting the whole window shows.
+    const auto shownAsPainted = [this] {
+        const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+        const QImage painted = window->grab().toImage();
+        return shown.convertToFormat(QImage::Format_RGB32) == painted.convertToFormat(QImage::Format_RGB32);
+    };
+    for (int step = 0; step < 7; ++step) {
+        tick(timer(window.get(), "Timer1"));
+        QTRY_VERIFY2(shownAsPainted(), qPrintable(QStringLiteral("after tick %1").arg(step + 1)));
+    }
+}
+
+QTEST_MAIN(TestPlaying)
+#include "tst_playing.moc"

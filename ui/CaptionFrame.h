@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QHash>
+#include <QPixmap>
+
+namespace kesto::ui {
+
+// A frame whose caption changes often (the banner's dots run along it). A
+// new caption repaints the caption alone, not the frame and the controls in
+// it, and each caption is drawn by the style once and copied from then on.
+class CaptionFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    CaptionFrame(const QString& caption, QWidget* parent);
+
+    void setCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The band across the frame where the caption is drawn, worked out once
+    // for each caption.
+    QRect captionRow();
+    // The frame's picture in `area`, drawn once for each caption.
+    const QPixmap& captionPicture(const QRect& area);
+
+    QHash<QString, QPixmap> captions_;
+    QRect caption_;
+};
+
+} // namespace kesto::ui

@@ -1,0 +1,71 @@
+#include "GameMenu.h"
+
+#include <QActionGroup>
+
+#include <array>
+
+namespace kesto::ui {
+
+namespace {
+
+const std::array<QString, engine::kStrengths.size()> kStrengthCaptions{
+    QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard"),
+    QStringLiteral("Strongest")};
+
+std::size_t at(engine::Strength strength)
+{
+    return static_cast<std::size_t>(strength);
+}
+
+} // namespace
+
+GameMenu::GameMenu(QWidget* parent)
+    : QMenu(parent), preferences_(Preferences::load()), undo_(addAction(QStringLiteral("&Undo")))
+{
+    setObjectName(QStringLiteral("GameMenu"));
+    setAccessibleName(QStringLiteral("Game menu"));
+    undo_->setObjectName(QStringLiteral("Undo"));
+    undo_->setShortcut(QKeySequence::Undo);
+    // The winner dialog may have the focus when a player takes the win back.
+    undo_->setShortcutContext(Qt::ApplicationShortcut);
+    addSeparator();
+    addStrengths();
+    computerOpens_ = addAction(QStringLiteral("Computer &opens"));
+    computerOpens_->setObjectName(QStringLiteral("ComputerOpens"));
+    computerOpens_->setCheckable(true);
+    computerOpens_->setChecked(preferences_.computerOpens);
+    connect(computerOpens_, &QAction::toggled, this, [this](bool on) {
+        Preferences chosen = preferences_;
+        chosen.computerOpens = on;
+        choose(chosen);
+    });
+}
+
+void GameMenu::addStrengths()
+{
+    QMenu* submenu = addMenu(QStringLiteral("Computer &strength"));
+    submenu->setObjectName(QStringLiteral("ComputerStrength"));
+    submenu->setAccessibleName(QStringLiteral("Computer strength"));
+    auto* group = new QActionGroup(submenu);
+    group->setExclusive(true);
+    for (engine::Strength strength : engine::kStrengths) {
+        QAction* action = submenu->addAction(kStrengthCaptions.at(at(strength)));
+        action->setObjectName(kStrengthCaptions.at(at(strength)));
+        action->setCheckable(true);
+        action->setChecked(strength == preferences_.strength);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, strength] {
+            Preferences chosen = preferences_;
+            chosen.strength = strength;
+            choose(chosen);
+        });
+    }
+}
+
+void GameMenu::choose(const Preferences& preferences)
+{
+    preferences_ = preferences;
+    preferences_.save();
+}
+
+} // namespace kesto::ui
