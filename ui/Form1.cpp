@@ -4,6 +4,7 @@
 #include "CellTarget.h"
 #include "ComputerPlayer.h"
 #include "Controls.h"
+#include "WindowSurface.h"
 #include "GameMenu.h"
 #include "widgets/Colors.h"
 #include "widgets/Fonts.h"
@@ -33,31 +34,16 @@ using namespace widgets;
 
 namespace {
 
-// The board, in twips.
-constexpr int kBoardOrigin = 360; // left and top of cell 1
-constexpr int kCellPitch = 600;   // from one cell to the next
-constexpr int kCellSize = 495;    // side of a circle and of its click square
-constexpr int kCircleBorderWidth = 2;
-constexpr int kLineWidth = 3;     // grid lines and panel borders
-constexpr int kBoardBorderWidth = 4;
-
 // Timer intervals in milliseconds.
 constexpr int kBannerInterval = 500;
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
-
-// The ring that marks the computer's last stone: inside the circle's
-// border, thin and dark.
-constexpr int kMarkerInset = 4;
-constexpr qreal kMarkerWidth = 1.5;
-constexpr Color kMarkerColor = kBlack;
 
 // Label sizes in points.
 constexpr double kLabelPoints = 12.0;
 constexpr double kMakerPoints = 13.5;
 
 const QString kWindowIcon = QStringLiteral(":/assets/icon.svg");
-const QString kLogo = QStringLiteral(":/assets/logo.svg");
 const std::array<QString, 3> kFaces{QStringLiteral(":/assets/face-neutral.svg"),
                                     QStringLiteral(":/assets/face-smiling.svg"),
                                     QStringLiteral(":/assets/face-laughing.svg")};
@@ -65,18 +51,13 @@ const std::array<QString, 3> kFaces{QStringLiteral(":/assets/face-neutral.svg"),
 const QString kModeCaption = QStringLiteral("Mode");
 const QString kMenuCaption = QStringLiteral("Menu");
 
-Shape gridShape(QRect bounds, bool solidFill)
-{
-    return Shape{Shape::Figure::Rectangle, bounds, kBlue, kLineWidth, solidFill, kLightBlue};
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      game_(*this), Image1(kLogo)
+      game_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kesto"));
@@ -108,31 +89,11 @@ Form1::~Form1()
 
 QRect Form1::cellRect(CellIndex cell)
 {
-    const int column = columnOf(cell) - 1;
-    const int row = rowOf(cell) - 1;
-    return twipsRect(kBoardOrigin + kCellPitch * column, kBoardOrigin + kCellPitch * row,
-                     kCellSize, kCellSize);
+    return WindowSurface::cellRect(cell);
 }
 
 void Form1::createBoard()
 {
-    // The board's background, the outer grid square, then the inner lines:
-    // four solid vertical bars and four hollow horizontal ones in front of
-    // them, so that all ten lines show each way.
-    Shape1[1] = Shape{Shape::Figure::RoundedRectangle, twipsRect(120, 120, 6375, 6375), kBlack,
-                      kBoardBorderWidth, true, kOrange};
-    Shape1[0] = gridShape(twipsRect(600, 600, 5415, 5415), true);
-    for (int bar = 1; bar <= 4; ++bar) {
-        Shape1.at(static_cast<std::size_t>(1 + bar)) =
-            gridShape(twipsRect(1200 * bar, 600, 615, 5415), true);
-        Shape1.at(static_cast<std::size_t>(5 + bar)) =
-            gridShape(twipsRect(600, 1200 * bar, 5415, 615), false);
-    }
-    Shape2 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6600, 2040, 2535, 4335), kBlue,
-                   kLineWidth, true, kSilver};
-    Shape3 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6960, 2280, 2535, 975), kBlue,
-                   kLineWidth, true, kBlack};
-
     for (int cell = 1; cell <= kCellCount; ++cell) {
         const auto index = static_cast<CellIndex>(cell);
         auto* target = new CellTarget(index, this);
@@ -241,7 +202,7 @@ void Form1::createMenu()
         connect(shortcut, &QShortcut::activated, this, [this] {
             const QWidget* focus = focusWidget();
             const QPoint at = focus != nullptr ? focus->mapToGlobal(focus->rect().center())
-                                               : mapToGlobal(Shape1[1].bounds.center());
+                                               : mapToGlobal(surface_.boardBounds().center());
             menu_->popup(at);
         });
     }
@@ -425,73 +386,15 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     // The menu belongs to the board and to the Mode frame, whose controls
     // pass the request on to the window.
-    if (Shape1[1].bounds.contains(event->pos()) || Frame1->geometry().contains(event->pos())) {
+    if (surface_.boardBounds().contains(event->pos()) || Frame1->geometry().contains(event->pos())) {
         menu_->popup(event->globalPos());
     }
-}
-
-Shape Form1::circle(CellIndex cell) const
-{
-    return Shape{Shape::Figure::Circle, cellRect(cell), kBlue, kCircleBorderWidth, true,
-                 game_.boxColor(cell)};
 }
 
 void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, toQColor(kDarkGreen));
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintBoard(painter, dirty);
-    paintPanel(painter, dirty);
-}
-
-void Form1::paintBoard(QPainter& painter, const QRect& dirty) const
-{
-    if (!Shape1[1].bounds.intersects(dirty)) {
-        return;
-    }
-    const auto paintCircles = [&](int first, int last) {
-        for (int cell = first; cell <= last; ++cell) {
-            const auto index = static_cast<CellIndex>(cell);
-            if (cellRect(index).intersects(dirty)) {
-                circle(index).paint(painter);
-            }
-        }
-    };
-    // Back to front. The top row of circles lies behind the horizontal bars
-    // (which do not reach it); the other rows lie in front of them.
-    Shape1[1].paint(painter);
-    Shape1[0].paint(painter);
-    for (std::size_t bar = 2; bar <= 5; ++bar) {
-        Shape1.at(bar).paint(painter);
-    }
-    paintCircles(1, kBoardSide);
-    for (std::size_t bar = 6; bar <= 9; ++bar) {
-        Shape1.at(bar).paint(painter);
-    }
-    paintCircles(kBoardSide + 1, kCellCount);
-    if (markedStone_ != 0 && cellRect(markedStone_).intersects(dirty)) {
-        painter.setPen(QPen(toQColor(kMarkerColor), kMarkerWidth));
-        painter.setBrush(Qt::NoBrush);
-        const QRect ring = cellRect(markedStone_).adjusted(kMarkerInset, kMarkerInset, -kMarkerInset,
-                                                           -kMarkerInset);
-        painter.drawEllipse(QRectF(ring));
-    }
-}
-
-void Form1::paintPanel(QPainter& painter, const QRect& dirty) const
-{
-    // Hovering repaints single circles; the panel is left alone then.
-    for (const Shape* shape : {&Shape2, &Shape3}) {
-        if (shape->bounds.intersects(dirty)) {
-            shape->paint(painter);
-        }
-    }
-    const QRect logo(twipsPoint(6720, 240), Image1.size());
-    if (logo.intersects(dirty)) {
-        Image1.paint(painter, logo.topLeft());
-    }
+    surface_.paint(painter, event->rect(), game_, markedStone_);
 }
 
 } // namespace kesto::ui

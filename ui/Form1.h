@@ -1,7 +1,6 @@
 #pragma once
 
-#include "widgets/Picture.h"
-#include "widgets/Shape.h"
+#include "WindowSurface.h"
 #include "widgets/Twips.h"
 #include "game/Game.h"
 #include "game/OneBasedArray.h"
@@ -85,9 +84,6 @@ private:
     void createBoard();
     void createTimers();
     void createMenu();
-    void paintBoard(QPainter& painter, const QRect& dirty) const;
-    void paintPanel(QPainter& painter, const QRect& dirty) const;
-    widgets::Shape circle(CellIndex cell) const;
     void describeCell(CellIndex cell);
     void playComputerMove(CellIndex cell);
     // After any change to the board: the accessible names, the computer's
@@ -117,11 +113,7 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
 
-    std::array<widgets::Shape, 10> Shape1{};
-    widgets::Shape Shape2;
-    widgets::Shape Shape3;
-
-    widgets::Picture Image1;
+    WindowSurface surface_;
 
     ComputerPlayer* computer_ = nullptr;
     GameMenu* menu_ = nullptr;

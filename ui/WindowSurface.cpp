@@ -1,0 +1,123 @@
+#include "WindowSurface.h"
+
+#include "widgets/Twips.h"
+
+#include <QPainter>
+
+namespace kesto::ui {
+
+using namespace widgets;
+
+namespace {
+
+// The board, in twips.
+constexpr int kBoardOrigin = 360; // left and top of cell 1
+constexpr int kCellPitch = 600;   // from one cell to the next
+constexpr int kCellSize = 495;    // side of a circle and of its click square
+constexpr int kCircleBorderWidth = 2;
+constexpr int kLineWidth = 3;     // grid lines and panel borders
+constexpr int kBoardBorderWidth = 4;
+
+// The ring that marks the computer's last stone: inside the circle's
+// border, thin and dark.
+constexpr int kMarkerInset = 4;
+constexpr qreal kMarkerWidth = 1.5;
+constexpr Color kMarkerColor = kBlack;
+
+const QString kLogo = QStringLiteral(":/assets/logo.svg");
+constexpr QPoint kLogoAt = twipsPoint(6720, 240);
+
+Shape gridShape(QRect bounds, bool solidFill)
+{
+    return Shape{Shape::Figure::Rectangle, bounds, kBlue, kLineWidth, solidFill, kLightBlue};
+}
+
+} // namespace
+
+WindowSurface::WindowSurface() : Image1(kLogo)
+{
+    // The board's background, the outer grid square, then the inner lines:
+    // four solid vertical bars and four hollow horizontal ones in front of
+    // them, so that all ten lines show each way.
+    Shape1[1] = Shape{Shape::Figure::RoundedRectangle, twipsRect(120, 120, 6375, 6375), kBlack,
+                      kBoardBorderWidth, true, kOrange};
+    Shape1[0] = gridShape(twipsRect(600, 600, 5415, 5415), true);
+    for (int bar = 1; bar <= 4; ++bar) {
+        Shape1.at(static_cast<std::size_t>(1 + bar)) =
+            gridShape(twipsRect(1200 * bar, 600, 615, 5415), true);
+        Shape1.at(static_cast<std::size_t>(5 + bar)) =
+            gridShape(twipsRect(600, 1200 * bar, 5415, 615), false);
+    }
+    Shape2 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6600, 2040, 2535, 4335), kBlue,
+                   kLineWidth, true, kSilver};
+    Shape3 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6960, 2280, 2535, 975), kBlue,
+                   kLineWidth, true, kBlack};
+}
+
+QRect WindowSurface::cellRect(CellIndex cell)
+{
+    const int column = columnOf(cell) - 1;
+    const int row = rowOf(cell) - 1;
+    return twipsRect(kBoardOrigin + kCellPitch * column, kBoardOrigin + kCellPitch * row,
+                     kCellSize, kCellSize);
+}
+
+void WindowSurface::paint(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const
+{
+    painter.fillRect(dirty, toQColor(kDarkGreen));
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBoard(painter, dirty, game, marked);
+    paintPanel(painter, dirty);
+}
+
+void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game& game,
+                               CellIndex marked) const
+{
+    if (!background().bounds.intersects(dirty)) {
+        return;
+    }
+    const auto paintCircles = [&](int first, int last) {
+        for (int cell = first; cell <= last; ++cell) {
+            const auto index = static_cast<CellIndex>(cell);
+            if (cellRect(index).intersects(dirty)) {
+                Shape{Shape::Figure::Circle, cellRect(index), kBlue, kCircleBorderWidth, true,
+                      game.boxColor(index)}
+                    .paint(painter);
+            }
+        }
+    };
+    // Back to front. The top row of circles lies behind the horizontal bars
+    // (which do not reach it); the other rows lie in front of them.
+    background().paint(painter);
+    Shape1[0].paint(painter);
+    for (std::size_t bar = 2; bar <= 5; ++bar) {
+        Shape1.at(bar).paint(painter);
+    }
+    paintCircles(1, kBoardSide);
+    for (std::size_t bar = 6; bar <= 9; ++bar) {
+        Shape1.at(bar).paint(painter);
+    }
+    paintCircles(kBoardSide + 1, kCellCount);
+    if (marked != 0 && cellRect(marked).intersects(dirty)) {
+        painter.setPen(QPen(toQColor(kMarkerColor), kMarkerWidth));
+        painter.setBrush(Qt::NoBrush);
+        const QRect ring = cellRect(marked).adjusted(kMarkerInset, kMarkerInset, -kMarkerInset, -kMarkerInset);
+        painter.drawEllipse(QRectF(ring));
+    }
+}
+
+void WindowSurface::paintPanel(QPainter& painter, const QRect& dirty) const
+{
+    // Hovering repaints single circles; the panel is left alone then.
+    for (const Shape* shape : {&Shape2, &Shape3}) {
+        if (shape->bounds.intersects(dirty)) {
+            shape->paint(painter);
+        }
+    }
+    const QRect logo(kLogoAt, Image1.size());
+    if (logo.intersects(dirty)) {
+        Image1.paint(painter, logo.topLeft());
+    }
+}
+
+} // namespace kesto::ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "game/Game.h"
+#include "widgets/Picture.h"
+#include "widgets/Shape.h"
+
+#include <array>
+
+class QPainter;
+
+namespace kesto::ui {
+
+// What is drawn straight onto the main window, behind its controls: the
+// board (its background, the grid and the circles, with the ring on the
+// computer's last stone) and the side panel with the logo.
+class WindowSurface {
+public:
+    WindowSurface();
+
+    // Where the circle of `cell` lies in the window.
+    static QRect cellRect(CellIndex cell);
+
+    // The board's outline: its background shape.
+    QRect boardBounds() const { return background().bounds; }
+
+    // Paints what lies in `dirty`: the circles in the colours `game` gives
+    // them, and the ring on `marked` unless it is 0.
+    void paint(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
+
+private:
+    const widgets::Shape& background() const { return Shape1[1]; }
+    void paintBoard(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
+    void paintPanel(QPainter& painter, const QRect& dirty) const;
+
+    // The board's shapes, back to front as the window stacks them: the
+    // outer grid square (0), the background (1), four vertical bars (2-5)
+    // and four horizontal ones (6-9).
+    std::array<widgets::Shape, 10> Shape1{};
+    widgets::Shape Shape2; // the side panel
+    widgets::Shape Shape3; // the read-out box behind the turn and the time
+    widgets::Picture Image1; // the logo
+};
+
+} // namespace kesto::ui
