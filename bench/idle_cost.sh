@@ -7,12 +7,16 @@
 # Usage: bench/idle_cost.sh [BUILD_DIR (default build)] [SECONDS (default 20)]
 set -euo pipefail
 
-build=${1:-build}
-seconds=${2:-20}
-if [[ $1 == --help || $1 == -h ]] 2>/dev/null; then
+if [[ ${1:-} == --help || ${1:-} == -h ]]; then
     sed -n '2,7p' "$0" | cut -c3-
     exit 0
 fi
+if (($# > 2)); then
+    echo "idle_cost: at most two arguments, BUILD_DIR and SECONDS (see --help)" >&2
+    exit 1
+fi
+build=${1:-build}
+seconds=${2:-20}
 for program in "$build/kesto" "$build/empty_window"; do
     [[ -x $program ]] || { echo "idle_cost: $program is not built" >&2; exit 1; }
 done

@@ -1,5 +1,6 @@
 #include "PictureDialog.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,6 +54,16 @@ void PictureDialog::mouseReleaseEvent(QMouseEvent* event)
     if (click) {
         Form_Click();
     }
+}
+
+void PictureDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes it as a click does, for those who play by keyboard.
+    if (event->key() == Qt::Key_Escape) {
+        Form_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool PictureDialog::isSurface(QPoint /*pos*/) const

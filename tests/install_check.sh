@@ -6,7 +6,9 @@ set -euo pipefail
 build=$1
 id=org.example.Kesto
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+source "$(dirname "$0")/keep_manifest.sh"
+keep_manifest "$build"
+trap 'restore_manifest; rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*"; exit 1; }

@@ -6,7 +6,9 @@ set -euo pipefail
 build=$1
 real_display=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/keep_manifest.sh"
+keep_manifest "$build"
+trap 'restore_manifest; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 

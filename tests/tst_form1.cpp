@@ -340,7 +340,7 @@ void TestForm1::tabOrder()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     const QStringList expected{QStringLiteral("Option1(0)"), QStringLiteral("Command1"),
                                QStringLiteral("Command2"), QStringLiteral("Picture1"),
-                               QStringLiteral("Option1(0)")};
+                               QStringLiteral("Board"), QStringLiteral("Option1(0)")};
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (int press = 1; press < expected.size(); ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

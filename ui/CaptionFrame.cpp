@@ -16,7 +16,12 @@ constexpr qsizetype kCaptionsKept = 16;
 
 } // namespace
 
-CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+CaptionFrame::CaptionFrame(const QString& caption, const QRect& geometry, QWidget* parent)
+    : QGroupBox(caption, parent)
+{
+    setGeometry(geometry);
+    setFixedSize(geometry.size());
+}
 
 void CaptionFrame::setCaption(const QString& caption)
 {

@@ -13,7 +13,9 @@ class CaptionFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    CaptionFrame(const QString& caption, QWidget* parent);
+    // A frame of fixed place and size: a new caption never asks the window
+    // to lay itself out again.
+    CaptionFrame(const QString& caption, const QRect& geometry, QWidget* parent);
 
     void setCaption(const QString& caption);
 

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CaptionFrame.h"
+#include "BoardCursor.h"
 #include "CellTarget.h"
 #include "ComputerPlayer.h"
 #include "Controls.h"
@@ -104,6 +105,10 @@ void Form1::createBoard()
         Image2.at(cell) = target;
         describeCell(index);
     }
+    board_ = new BoardCursor(surface_.boardBounds(), this);
+    connect(board_, &BoardCursor::moved, this, &Form1::Board_CursorMove);
+    connect(board_, &BoardCursor::chosen, this, &Form1::Image2_Click);
+    describeCell(board_->cell());
 }
 
 void Form1::createLabels()
@@ -123,9 +128,8 @@ void Form1::createLabels()
 void Form1::createWindowedControls()
 {
     // Created back to front: later siblings lie in front of earlier ones.
-    Frame1 = new CaptionFrame(kModeCaption, this);
+    Frame1 = new CaptionFrame(kModeCaption, twipsRect(6720, 3360, 2295, 1095), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(6720, 3360, 2295, 1095));
     fillWithButtonFace(Frame1);
     Option1[0] = makeOption(Frame1, 0, QStringLiteral("Player 1 vs Player 2"),
                             twipsRect(120, 240, 1815, 375));
@@ -137,9 +141,8 @@ void Form1::createWindowedControls()
                 [this, index] { Option1_Click(index); });
     }
 
-    Frame2 = new CaptionFrame(kMenuCaption, this);
+    Frame2 = new CaptionFrame(kMenuCaption, twipsRect(6720, 4560, 2295, 1215), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twipsRect(6720, 4560, 2295, 1215));
     fillWithButtonFace(Frame2);
     Command1 = makeButton(Frame2, "Command1", QStringLiteral("&Reset"),
                           QStringLiteral("Let's Play.."), twipsRect(960, 240, 1215, 375));
@@ -166,6 +169,7 @@ void Form1::createWindowedControls()
     setTabOrder(Option1[0], Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Picture1);
+    setTabOrder(Picture1, board_); // the board last, after the laid-out controls
     Option1[0]->setFocus();
 }
 
@@ -306,11 +310,22 @@ void Form1::describeCell(CellIndex cell)
                                            .arg(rowOf(cell))
                                            .arg(columnOf(cell))
                                            .arg(content));
+    if (board_ != nullptr && cell == board_->cell()) {
+        board_->setAccessibleName(Image2.at(cell)->accessibleName());
+    }
 }
 
 void Form1::Image2_MouseMove(CellIndex index)
 {
     game_.Image2_MouseMove(index);
+}
+
+void Form1::Board_CursorMove(CellIndex index)
+{
+    // The cursor previews the mover's stone as the pointer does, and the
+    // screen reader hears where it is.
+    game_.Image2_MouseMove(index);
+    board_->setAccessibleName(Image2.at(index)->accessibleName());
 }
 
 void Form1::Timer1_Timer()

@@ -28,6 +28,7 @@ class frmAbout;
 
 namespace ui {
 
+class BoardCursor;
 class CaptionFrame;
 class CellTarget;
 class ComputerPlayer;
@@ -62,6 +63,7 @@ private:
     void Command2_Click();
     void Image2_Click(CellIndex index);
     void Image2_MouseMove(CellIndex index);
+    void Board_CursorMove(CellIndex index);
     void Option1_Click(int index);
     void Timer1_Timer();
     void Timer2_Timer();
@@ -115,6 +117,7 @@ private:
 
     WindowSurface surface_;
 
+    BoardCursor* board_ = nullptr;
     ComputerPlayer* computer_ = nullptr;
     GameMenu* menu_ = nullptr;
     CellIndex markedStone_ = 0; // the computer's last stone, ringed
