@@ -13,8 +13,15 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-[[ -x $prefix/bin/kesto ]] || fail "no program at bin/kesto"
-[[ -x $prefix/bin/kesto-brain ]] || fail "no tournament player at bin/kesto-brain"
+[[ -x $prefix/games/kesto ]] || fail "no program at games/kesto"
+[[ -x $prefix/games/kesto-brain ]] || fail "no tournament player at games/kesto-brain"
+for page in kesto kesto-brain; do
+    man=$prefix/share/man/man6/$page.6.gz
+    [[ -f $man ]] || fail "no manual page $page(6)"
+    zcat "$man" | grep -q '^\.TH' || fail "the manual page $page(6) is not a manual page"
+done
+[[ -f $prefix/share/doc/kesto/copyright ]] || fail "no copyright file"
+zcat "$prefix/share/doc/kesto/changelog.gz" | head -n 1 | grep -q '^kesto (' || fail "no changelog"
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 [[ -f $desktop ]] || fail "no launcher $desktop"
@@ -32,4 +39,4 @@ for size in 16 22 32 48 64 128 256; do
     [[ $width == "$size" && $height == "$size" ]] || fail "the ${size}-pixel icon is ${width}x${height}"
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
-echo "PASS: installed program, launcher, metainfo and icons at 16 to 256 pixels and scalable"
+echo "PASS: installed programs, manual pages, copyright, changelog, launcher, metainfo and icons at 16 to 256 pixels and scalable"

@@ -23,12 +23,24 @@ for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation libc6; 
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/kesto ./usr/share/applications/org.example.Kesto.desktop \
+for file in ./usr/games/kesto ./usr/games/kesto-brain ./usr/share/applications/org.example.Kesto.desktop \
     ./usr/share/metainfo/org.example.Kesto.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/org.example.Kesto.png \
-    ./usr/share/icons/hicolor/scalable/apps/org.example.Kesto.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/org.example.Kesto.svg \
+    ./usr/share/doc/kesto/copyright ./usr/share/doc/kesto/changelog.gz \
+    ./usr/share/man/man6/kesto.6.gz ./usr/share/man/man6/kesto-brain.6.gz; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
+[[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "the package is not filed under games"
+description=$(dpkg-deb -f "$deb" Description)
+(($(wc -l <<<"$description") > 3)) || fail "the package has no long description"
+grep -qi computer <<<"$description" || fail "the description does not mention the computer opponent"
+
+# What a distribution would check: no error and no warning from lintian
+# (its remarks at the level of information are shown, not counted).
+echo "lintian:"
+lintian --display-info "$deb" 2>&1 | grep -v 'running with root privileges' || true
+lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian reports errors or warnings"
 
 dpkg-deb -x "$deb" "$work/root"
-"$real_display" "$work/root/usr/bin/kesto"
+"$real_display" "$work/root/usr/games/kesto"
