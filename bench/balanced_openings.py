@@ -48,14 +48,39 @@ def winners(brain_match, engine, opening, time_ms):
     return movers
 
 
+class BadArgument(Exception):
+    pass
+
+
+def whole_number(text, what, least):
+    if not text.isdigit() or int(text) < least:
+        raise BadArgument("%s must be a whole number of at least %d, not %r" % (what, least, text))
+    return int(text)
+
+
+def parse(arguments):
+    if not 3 <= len(arguments) <= 6:
+        raise BadArgument("BRAIN_MATCH, ENGINE and COUNT are needed, at most three more (see --help)")
+    brain_match, engine = arguments[0], arguments[1]
+    if not os.access(brain_match, os.X_OK):
+        raise BadArgument("%s is not a program" % brain_match)
+    count = whole_number(arguments[2], "COUNT", 1)
+    stones = whole_number(arguments[3], "STONES", 0) if len(arguments) > 3 else 2
+    time_ms = whole_number(arguments[4], "TIME_MS", 1) if len(arguments) > 4 else 300
+    seed = whole_number(arguments[5], "SEED", 0) if len(arguments) > 5 else 1
+    return brain_match, engine, count, stones, time_ms, seed
+
+
 def main():
-    if len(sys.argv) < 4 or sys.argv[1] in ("-h", "--help"):
+    if len(sys.argv) > 1 and sys.argv[1] in ("-h", "--help"):
         print(__doc__.strip())
-        return 0 if len(sys.argv) > 1 and sys.argv[1] in ("-h", "--help") else 2
-    brain_match, engine, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
-    stones = int(sys.argv[4]) if len(sys.argv) > 4 else 2
-    time_ms = int(sys.argv[5]) if len(sys.argv) > 5 else 300
-    rng = random.Random(int(sys.argv[6]) if len(sys.argv) > 6 else 1)
+        return 0
+    try:
+        brain_match, engine, count, stones, time_ms, seed = parse(sys.argv[1:])
+    except BadArgument as error:
+        print("balanced_openings: %s" % error, file=sys.stderr)
+        return 2
+    rng = random.Random(seed)
     found = 0
     tried = 0
     while found < count:

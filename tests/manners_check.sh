@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Every program of the benchmarks, and kesto-brain, answers --help with its
+# usage (status 0) and a bad argument with one line on standard error and a
+# non-zero status, instead of running on regardless.
+# Usage: manners_check.sh build-folder source-folder
+set -euo pipefail
+build=$1
+source=$2
+fail() { echo "FAIL: $*"; exit 1; }
+
+check() {
+    local name=$1 bad=$2
+    shift 2
+    local out err status
+    out=$("$@" --help 2>/dev/null) || fail "$name --help failed"
+    grep -q 'Usage' <<<"$out" || fail "$name --help prints no usage"
+    err=$(mktemp)
+    status=0
+    "$@" $bad </dev/null >/dev/null 2>"$err" || status=$?
+    ((status != 0)) || fail "$name accepts the bad argument '$bad'"
+    (($(wc -l <"$err") == 1)) || fail "$name answers '$bad' with $(wc -l <"$err") lines, not one"
+    echo "$name: $(cat "$err")"
+    rm -f "$err"
+}
+
+check engine_bench "--games many" "$build/engine_bench"
+check engine_bench "--level ninja" "$build/engine_bench"
+check engine_bench "200" "$build/engine_bench"
+check brain_match "--time soon a b" "$build/brain_match"
+check brain_match "only-one-engine" "$build/brain_match"
+check kesto-brain "--level ninja" "$build/kesto-brain"
+check empty_window "--fast" "$build/empty_window"
+check idle_cost.sh "$build x" bash "$source/bench/idle_cost.sh"
+check balanced_openings.py "$build/brain_match engine lots" python3 "$source/bench/balanced_openings.py"
+echo "PASS: every benchmark program and kesto-brain minds its arguments"
