@@ -1,6 +1,7 @@
 // The computer player's tactics: it wins when it can, blocks what must be
 // blocked, finds a forced win by fours and plays it out.
 
+#include "BoardOf.h"
 #include "engine/Engine.h"
 #include "engine/ForcedWin.h"
 #include "engine/TimeKeeper.h"
@@ -22,14 +23,7 @@ constexpr std::chrono::milliseconds kBudget{300};
 
 Board position(const QList<int>& computer, const QList<int>& human)
 {
-    Board board;
-    for (int cell : computer) {
-        board.at(cell) = kComputer;
-    }
-    for (int cell : human) {
-        board.at(cell) = kHuman;
-    }
-    return board;
+    return boardOf(kComputer, computer, kHuman, human);
 }
 
 bool wins(Board& board, CellIndex cell, std::int16_t player)

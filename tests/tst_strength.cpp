@@ -1,6 +1,7 @@
 // The computer's four strengths: what every level still sees, the mistake
 // the weakest makes and the next does not, and kesto-brain's --level.
 
+#include "BoardOf.h"
 #include "engine/Engine.h"
 
 #include <QProcess>
@@ -20,18 +21,6 @@ namespace {
 constexpr std::int16_t kMe = 1;
 constexpr std::int16_t kThem = 2;
 const std::chrono::milliseconds kBudget{300};
-
-Board boardOf(const QList<int>& mine, const QList<int>& theirs)
-{
-    Board board;
-    for (int cell : mine) {
-        board.at(cell) = kMe;
-    }
-    for (int cell : theirs) {
-        board.at(cell) = kThem;
-    }
-    return board;
-}
 
 // The engine follows the game stone by stone, as the window and the brain
 // let it: the stones of `moves` go down one at a time, sides alternating
@@ -80,7 +69,7 @@ void TestStrength::everyLevelTakesAFiveAndStopsAFour()
     Engine engine(7);
     engine.setStrength(strength);
     // Four of its own on row 5 and a four of theirs on row 8: its five first.
-    Board board = boardOf({41, 42, 43, 44}, {71, 72, 73, 74});
+    Board board = boardOf(kMe, {41, 42, 43, 44}, kThem, {71, 72, 73, 74});
     QCOMPARE(engine.chooseMove(board, kMe, kBudget), CellIndex{45});
 
     // No four of its own: the opponent's four, just made, is stopped.
