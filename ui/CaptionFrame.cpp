@@ -25,34 +25,39 @@ CaptionFrame::CaptionFrame(const QString& caption, const QRect& geometry, QWidge
 
 void CaptionFrame::setCaption(const QString& caption)
 {
-    const QRect before = captionRow();
+    const QRect before = captionRect();
     // The frame would repaint itself whole for a new title; only the
-    // caption's row, as it was and as it is, needs it.
+    // caption's place, as it was and as it is, needs it.
     setAttribute(Qt::WA_UpdatesDisabled, true);
     setTitle(caption);
     setAttribute(Qt::WA_UpdatesDisabled, false);
-    caption_ = QRect();
-    update(before.united(captionRow()));
+    update(before.united(captionRect()));
 }
 
-QRect CaptionFrame::captionRow()
+QRect CaptionFrame::captionRect()
 {
-    // The style may draw the caption wider than it says (in bold, say): the
-    // whole width of the frame is taken.
-    if (caption_.isNull()) {
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        caption_ = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-        caption_.setLeft(0);
-        caption_.setRight(width() - 1);
+    // Working out where a caption goes lays its text out: done once for
+    // each of the few captions the banner cycles through.
+    const auto found = captionRects_.constFind(title());
+    if (found != captionRects_.constEnd()) {
+        return *found;
     }
-    return caption_;
+    if (captionRects_.size() >= kCaptionsKept) {
+        captionRects_.clear();
+    }
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect rect = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    return *captionRects_.insert(title(), rect);
 }
 
 void CaptionFrame::paintEvent(QPaintEvent* event)
 {
+    // A tick repaints the caption's place as it was and as it is: that
+    // much is drawn from a picture; anything else the usual way.
     const QRect area = event->rect();
-    if (!captionRow().contains(area)) {
+    const QRect caption = captionRect();
+    if (area.top() < caption.top() || area.bottom() > caption.bottom()) {
         QGroupBox::paintEvent(event);
         return;
     }
@@ -92,7 +97,7 @@ const QPixmap& CaptionFrame::captionPicture(const QRect& area)
 void CaptionFrame::resizeEvent(QResizeEvent* event)
 {
     captions_.clear();
-    caption_ = QRect();
+    captionRects_.clear();
     QGroupBox::resizeEvent(event);
 }
 
@@ -100,7 +105,7 @@ void CaptionFrame::changeEvent(QEvent* event)
 {
     // A new font, palette, style or state draws the captions differently.
     captions_.clear();
-    caption_ = QRect();
+    captionRects_.clear();
     QGroupBox::changeEvent(event);
 }
 

@@ -25,14 +25,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The band across the frame where the caption is drawn, worked out once
-    // for each caption.
-    QRect captionRow();
+    // Where the caption is drawn.
+    QRect captionRect();
     // The frame's picture in `area`, drawn once for each caption.
     const QPixmap& captionPicture(const QRect& area);
 
     QHash<QString, QPixmap> captions_;
-    QRect caption_;
+    QHash<QString, QRect> captionRects_;
 };
 
 } // namespace kesto::ui
