@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "Usage: engine_bench [options]\n"
     "Plays the computer against a simple opponent (take a win, else block a four, else the\n"
     "best quick score) and against itself, and prints results and think times. The\n"
-    "defaults take about 25 minutes on one core.\n"
+    "defaults take about 40 minutes on one core.\n"
     "  --games N           games against the simple opponent (default 200; each opening twice)\n"
     "  --time MS           time per move (default 350)\n"
     "  --opening-stones K  random opening: K stones a side in the middle 4 x 4 (default 1)\n"
