@@ -53,8 +53,8 @@ int main(int argc, char* argv[])
     }
     // The window repaints a few small pieces at a time (the banner, a
     // circle). On X, handing those over through shared memory costs a
-    // round trip each, several times what painting them does; plain
-    // requests are cheaper. A player's own setting wins.
+    // round trip each; plain requests are cheaper for pieces this small.
+    // A player's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
