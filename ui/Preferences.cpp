@@ -38,8 +38,8 @@ Preferences Preferences::load()
 void Preferences::save() const
 {
     QSettings stored = settings();
-    stored.setValue(kStrengthKey, QString::fromUtf8(engine::strengthName(strength).data(),
-                                                    static_cast<qsizetype>(engine::strengthName(strength).size())));
+    const std::string_view name = engine::strengthName(strength);
+    stored.setValue(kStrengthKey, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     stored.setValue(kOpensKey, computerOpens ? kTrue : kFalse);
 }
 
