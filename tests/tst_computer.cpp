@@ -59,10 +59,7 @@ void TestComputer::init()
 void TestComputer::cleanup()
 {
     window.reset();
-    for (Form2* dialog : openDialogs<Form2>()) {
-        dialog->close();
-    }
-    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+    QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
 }
 
 void TestComputer::choiceAppliesAtReset()

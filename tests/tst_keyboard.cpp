@@ -68,10 +68,7 @@ void TestKeyboard::init()
 void TestKeyboard::cleanup()
 {
     window.reset();
-    for (Form2* dialog : openDialogs<Form2>()) {
-        dialog->close();
-    }
-    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+    QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
 }
 
 void TestKeyboard::tabToTheBoard()

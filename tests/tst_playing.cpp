@@ -120,10 +120,7 @@ void TestPlaying::init()
 void TestPlaying::cleanup()
 {
     window.reset();
-    for (Form2* dialog : openDialogs<Form2>()) {
-        dialog->close();
-    }
-    QTRY_VERIFY(openDialogs<Form2>().isEmpty());
+    QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
     QFile::remove(settingsFile());
 }
 
