@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
+#include <iterator>
+
 namespace kesto::ui {
 
 namespace {
@@ -21,6 +23,9 @@ CaptionFrame::CaptionFrame(const QString& caption, const QRect& geometry, QWidge
 {
     setGeometry(geometry);
     setFixedSize(geometry.size());
+    // The frame fills its own background, in the same pass as the rest:
+    // a caption's picture covers its place without it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CaptionFrame::setCaption(const QString& caption)
@@ -58,6 +63,7 @@ void CaptionFrame::paintEvent(QPaintEvent* event)
     const QRect area = event->rect();
     const QRect caption = captionRect();
     if (area.top() < caption.top() || area.bottom() > caption.bottom()) {
+        QPainter(this).fillRect(area, palette().brush(backgroundRole()));
         QGroupBox::paintEvent(event);
         return;
     }
@@ -68,17 +74,13 @@ void CaptionFrame::paintEvent(QPaintEvent* event)
 const QPixmap& CaptionFrame::captionPicture(const QRect& area)
 {
     const qreal density = devicePixelRatioF();
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5")
-                            .arg(area.x())
-                            .arg(area.y())
-                            .arg(area.width())
-                            .arg(area.height())
-                            .arg(title());
-    const auto found = captions_.constFind(key);
-    if (found != captions_.constEnd() && found->devicePixelRatio() == density) {
-        return *found;
+    const QString caption = title();
+    for (const CaptionPicture& kept : captions_) {
+        if (kept.area == area && kept.caption == caption && kept.picture.devicePixelRatio() == density) {
+            return kept.picture;
+        }
     }
-    if (captions_.size() >= kCaptionsKept) {
+    if (std::ssize(captions_) >= kCaptionsKept) {
         captions_.clear();
     }
     // The frame as the style draws it, cut to the area.
@@ -91,7 +93,8 @@ const QPixmap& CaptionFrame::captionPicture(const QRect& area)
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
-    return *captions_.insert(key, picture);
+    painter.end();
+    return captions_.emplace_back(CaptionPicture{caption, area, picture}).picture;
 }
 
 void CaptionFrame::resizeEvent(QResizeEvent* event)

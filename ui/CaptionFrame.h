@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPixmap>
 
+#include <vector>
+
 namespace kesto::ui {
 
 // A frame whose caption changes often (the banner's dots run along it). A
@@ -30,7 +32,14 @@ private:
     // The frame's picture in `area`, drawn once for each caption.
     const QPixmap& captionPicture(const QRect& area);
 
-    QHash<QString, QPixmap> captions_;
+    // A caption's picture for one area of the frame.
+    struct CaptionPicture {
+        QString caption;
+        QRect area;
+        QPixmap picture;
+    };
+
+    std::vector<CaptionPicture> captions_;
     QHash<QString, QRect> captionRects_;
 };
 

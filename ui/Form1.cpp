@@ -36,7 +36,6 @@ using namespace widgets;
 namespace {
 
 // Timer intervals in milliseconds.
-constexpr int kBannerInterval = 500;
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
 

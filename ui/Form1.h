@@ -46,6 +46,8 @@ public:
 
     // The size of the window's inside.
     static constexpr QSize kClientSize = widgets::twipsSize(9630, 6570);
+    // How often the banner moves on, in milliseconds.
+    static constexpr int kBannerInterval = 500;
 
     const Game& game() const { return game_; }
 

@@ -8,7 +8,8 @@ namespace kesto::widgets {
 PictureBox::PictureBox(const Picture& picture, QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // a two-pixel sunken border
-    setAutoFillBackground(true);
+    // The box fills its own background, in the same pass as the picture.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setPicture(picture);
 }
@@ -31,10 +32,16 @@ void PictureBox::setPicture(const Picture& picture)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    if (!contentsRect().contains(event->rect())) {
+    const QBrush background = palette().brush(backgroundRole());
+    const bool inside = contentsRect().contains(event->rect());
+    if (!inside) {
+        QPainter(this).fillRect(event->rect(), background);
         QFrame::paintEvent(event);
     }
     QPainter painter(this);
+    if (inside) {
+        painter.fillRect(event->rect(), background);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     picture_.paint(painter, contentsRect().topLeft());
 }
