@@ -1,6 +1,7 @@
 #include "Engine.h"
 
 #include "Candidates.h"
+#include "FirstSafe.h"
 #include "Score.h"
 #include "Search.h"
 #include "Threats.h"
@@ -254,15 +255,12 @@ CellIndex Engine::safest(MoveList& roots, CellIndex choice, Deadline& deadline)
     const Deadline::Share share(deadline, kCheckShare);
     try {
         deadline.check();
-        for (CellIndex move : roots) {
-            if (!opponentWinsAfter(move, Attack::ThreesAndFours, kThreatsDepth, deadline)) {
-                return move;
-            }
-        }
     } catch (const TimeUp&) {
         return choice;
     }
-    return choice; // every move loses: the search's choice holds out longest
+    return firstSafe(roots, [&](CellIndex move) {
+        return opponentWinsAfter(move, Attack::ThreesAndFours, kThreatsDepth, deadline);
+    });
 }
 
 int Engine::quickScore(const Board& board, std::int16_t player, CellIndex cell)

@@ -64,8 +64,9 @@ private:
     // Searches `roots` no deeper than `maxDepth`; with `checked`, makes
     // sure of its choice against the opponent's forced wins (see safest).
     CellIndex search(MoveList& roots, int maxDepth, bool checked, Deadline& deadline);
-    // The first of `roots`, best first, that leaves the opponent no forced
-    // win by threes and fours, as far as time allows.
+    // The first of `roots`, the search's choice first and then by score,
+    // that leaves the opponent no forced win by threes and fours, as far as
+    // time allows.
     CellIndex safest(MoveList& roots, CellIndex choice, Deadline& deadline);
 
     Position position_;

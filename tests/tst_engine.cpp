@@ -3,6 +3,7 @@
 
 #include "BoardOf.h"
 #include "engine/Engine.h"
+#include "engine/FirstSafe.h"
 #include "engine/ForcedWin.h"
 #include "engine/TimeKeeper.h"
 #include "game/LineTest.h"
@@ -71,6 +72,8 @@ class TestEngine : public QObject {
 private slots:
     void forcedWins_data();
     void forcedWins();
+    void checksItsChoice_data();
+    void checksItsChoice();
     void plansItsTime_data();
     void plansItsTime();
     void followsTheGameThroughTakebacks();
@@ -127,6 +130,41 @@ void TestEngine::forcedWins()
     kesto::engine::Deadline deadline(std::chrono::seconds(10), nullptr);
     const CellIndex first = solver.find(stones, kesto::engine::Side::Own, kind, 10, deadline);
     QVERIFY2(firstMoves.isEmpty() ? first == 0 : firstMoves.contains(first), qPrintable(QString::number(first)));
+}
+
+void TestEngine::checksItsChoice_data()
+{
+    // The candidates are cells 11, 12 and 13, best first.
+    QTest::addColumn<QList<int>>("losing");
+    QTest::addColumn<int>("outOfTimeAt");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("the best, when it holds") << QList<int>{} << 0 << 11;
+    QTest::newRow("past the moves that lose") << QList<int>{11, 12} << 0 << 13;
+    QTest::newRow("all lose: the best holds out longest") << QList<int>{11, 12, 13} << 0 << 11;
+    QTest::newRow("out of time on the best") << QList<int>{} << 11 << 11;
+    QTest::newRow("out of time after the best lost") << QList<int>{11} << 12 << 12;
+}
+
+void TestEngine::checksItsChoice()
+{
+    QFETCH(QList<int>, losing);
+    QFETCH(int, outOfTimeAt);
+    QFETCH(int, chosen);
+    kesto::MoveList candidates;
+    for (CellIndex cell : {11, 12, 13}) {
+        candidates.push(cell);
+    }
+    QList<int> checked;
+    const CellIndex answer = kesto::engine::firstSafe(candidates, [&](CellIndex move) {
+        checked.append(move);
+        if (move == outOfTimeAt) {
+            throw kesto::engine::TimeUp();
+        }
+        return losing.contains(move);
+    });
+    QCOMPARE(answer, CellIndex(chosen));
+    QVERIFY(!checked.isEmpty() && checked.size() <= 3);
+    QCOMPARE(checked.first(), 11); // checked best first
 }
 
 void TestEngine::plansItsTime_data()
