@@ -121,7 +121,15 @@ bool Position::completes(CellIndex cell, Side side)
 
 int Position::evaluate(Side toMove) const
 {
-    return windowScore_.at(slot(toMove)) * 6 / 5 - windowScore_.at(slot(opponent(toMove)));
+    // The side to move gets to use its threats first. The opponent's windows
+    // weigh more than the computer's own, whoever is to move: a line the
+    // computer lets grow costs it more than a line alike that it builds
+    // gains it, so, between the two, it stops the opponent's.
+    const auto weighed = [this](Side side) {
+        const int score = windowScore_.at(slot(side));
+        return side == Side::Opponent ? score * kOpponentWeight / kOwnWeight : score;
+    };
+    return weighed(toMove) * 6 / 5 - weighed(opponent(toMove));
 }
 
 int Position::moveScore(CellIndex cell, Side side) const

@@ -23,6 +23,10 @@ public:
     // lies in more of them than a three with one end shut.
     static constexpr std::array<int, kLineLength + 1> kWindowValue{0, 2, 16, 128, 1024, 8192};
 
+    // How much more the opponent's windows weigh than the computer's own.
+    static constexpr int kOpponentWeight = 13;
+    static constexpr int kOwnWeight = 10;
+
     Position();
 
     // Takes the stones of `board`: `own`'s are Side::Own, every other
@@ -60,7 +64,8 @@ public:
     // The key that names the position with `side` to move.
     std::uint64_t keyToMove(Side side) const { return key_ ^ Geometry::get().toMoveKeys.at(slot(side)); }
 
-    // The position's worth to `toMove`, who gets to use its threats first.
+    // The position's worth to `toMove`, who gets to use its threats first,
+    // with the opponent's windows weighing more than the computer's own.
     int evaluate(Side toMove) const;
     // What a stone of `side` on the empty `cell` builds for it plus what it
     // spoils for the other side: the quick guess that orders moves.

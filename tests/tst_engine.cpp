@@ -72,6 +72,7 @@ class TestEngine : public QObject {
 private slots:
     void forcedWins_data();
     void forcedWins();
+    void weighsTheOpponentsLinesAboveItsOwn();
     void checksItsChoice_data();
     void checksItsChoice();
     void plansItsTime_data();
@@ -130,6 +131,25 @@ void TestEngine::forcedWins()
     kesto::engine::Deadline deadline(std::chrono::seconds(10), nullptr);
     const CellIndex first = solver.find(stones, kesto::engine::Side::Own, kind, 10, deadline);
     QVERIFY2(firstMoves.isEmpty() ? first == 0 : firstMoves.contains(first), qPrintable(QString::number(first)));
+}
+
+void TestEngine::weighsTheOpponentsLinesAboveItsOwn()
+{
+    // The same open three for each, mirrored top and bottom, too far apart
+    // to share a window.
+    using kesto::cellAt;
+    const QList<int> top{cellAt(3, 4), cellAt(3, 5), cellAt(3, 6)};
+    const QList<int> bottom{cellAt(8, 4), cellAt(8, 5), cellAt(8, 6)};
+    using kesto::engine::Side;
+    kesto::engine::Position computerOnTop;
+    computerOnTop.load(position(top, bottom), kComputer);
+    kesto::engine::Position computerBelow;
+    computerBelow.load(position(bottom, top), kComputer);
+    QCOMPARE(computerOnTop.evaluate(Side::Own), computerBelow.evaluate(Side::Own));
+    // Even with the move, the computer counts itself behind...
+    QVERIFY(computerOnTop.evaluate(Side::Own) < 0);
+    // ...and the opponent with the move further ahead than that.
+    QVERIFY(computerOnTop.evaluate(Side::Opponent) > -computerOnTop.evaluate(Side::Own));
 }
 
 void TestEngine::checksItsChoice_data()
