@@ -174,17 +174,13 @@ void TestEngine::checksItsChoice()
     for (CellIndex cell : {11, 12, 13}) {
         candidates.push(cell);
     }
-    QList<int> checked;
     const CellIndex answer = kesto::engine::firstSafe(candidates, [&](CellIndex move) {
-        checked.append(move);
         if (move == outOfTimeAt) {
             throw kesto::engine::TimeUp();
         }
         return losing.contains(move);
     });
     QCOMPARE(answer, CellIndex(chosen));
-    QVERIFY(!checked.isEmpty() && checked.size() <= 3);
-    QCOMPARE(checked.first(), 11); // checked best first
 }
 
 void TestEngine::plansItsTime_data()
