@@ -2,6 +2,7 @@
 
 #include "Arguments.h"
 
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
 
@@ -22,6 +23,22 @@ std::optional<CellIndex> parseCell(const std::string& text)
     } catch (const std::runtime_error&) {
         return std::nullopt;
     }
+}
+
+std::vector<CellIndex> cellsOfLine(const std::string& line)
+{
+    const std::size_t colon = line.find(':');
+    std::istringstream words(line.substr(colon == std::string::npos ? 0 : colon + 1));
+    std::vector<CellIndex> cells;
+    std::string word;
+    while (words >> word) {
+        const auto cell = parseCell(word);
+        if (!cell) {
+            throw std::runtime_error("not a cell: " + word);
+        }
+        cells.push_back(*cell);
+    }
+    return cells;
 }
 
 std::optional<Options> parseOptions(int argc, char* argv[])

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kesto::match {
 
@@ -38,5 +39,10 @@ std::optional<Options> parseOptions(int argc, char* argv[]);
 
 // A cell written "x,y", both 0..9.
 std::optional<CellIndex> parseCell(const std::string& text);
+
+// The cells of a line of openings or of a recorded game (which says which
+// game it was before a colon). Throws std::runtime_error naming a word that
+// is not a cell.
+std::vector<CellIndex> cellsOfLine(const std::string& line);
 
 } // namespace kesto::match

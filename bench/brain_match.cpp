@@ -20,7 +20,6 @@
 #include <fstream>
 #include <memory>
 #include <random>
-#include <sstream>
 
 namespace {
 
@@ -69,16 +68,11 @@ std::vector<Opening> fileOpenings(const std::string& path)
     std::vector<Opening> openings;
     std::string line;
     while (std::getline(file, line)) {
-        // A recorded game says which it was before a colon.
-        std::istringstream words(line.substr(line.find(':') == std::string::npos ? 0 : line.find(':') + 1));
         Opening opening;
-        std::string word;
-        while (words >> word) {
-            const auto cell = kesto::match::parseCell(word);
-            if (!cell) {
-                throw std::runtime_error("not a cell in the openings file: " + word);
-            }
-            opening.cells.push_back(*cell);
+        try {
+            opening.cells = kesto::match::cellsOfLine(line);
+        } catch (const std::runtime_error& error) {
+            throw std::runtime_error(std::string("in the openings file: ") + error.what());
         }
         if (!opening.cells.empty()) {
             openings.push_back(opening);

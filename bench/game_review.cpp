@@ -13,7 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -88,13 +88,18 @@ private:
         std::string holding;
         int holds = 0;
         int tried = 0;
+        std::optional<Verdict> playedVerdict; // asked below if the move was far from every stone
         for (int value = 1; value <= kesto::kCellCount; ++value) {
             const auto cell = static_cast<CellIndex>(value);
             if (!position.isEmpty(cell) || !position.nearStone(cell)) {
                 continue;
             }
             ++tried;
-            if (after(board, player, cell) == Verdict::Holds) {
+            const Verdict verdict = after(board, player, cell);
+            if (cell == played) {
+                playedVerdict = verdict;
+            }
+            if (verdict == Verdict::Holds) {
                 ++holds;
                 holding += ' ';
                 holding += kesto::brain::coordinates(cell);
@@ -103,8 +108,9 @@ private:
         if (holds > kListedAtMost) {
             holding.clear(); // the move was free: no need to say where
         }
+        const Verdict verdict = playedVerdict ? *playedVerdict : after(board, player, played);
         std::printf("%3zu %s %-5s %c  %d of %d hold:%s\n", index + 1, player == 1 ? "first " : "second",
-                    kesto::brain::coordinates(played).c_str(), static_cast<char>(after(board, player, played)),
+                    kesto::brain::coordinates(played).c_str(), static_cast<char>(verdict),
                     holds, tried, holding.c_str());
     }
 
@@ -139,22 +145,6 @@ Options parseOptions(int argc, char* argv[], bool& help)
     return options;
 }
 
-std::vector<CellIndex> movesOf(const std::string& line)
-{
-    const std::size_t colon = line.find(':');
-    std::istringstream words(line.substr(colon == std::string::npos ? 0 : colon + 1));
-    std::vector<CellIndex> moves;
-    std::string word;
-    while (words >> word) {
-        const auto cell = kesto::match::parseCell(word);
-        if (!cell) {
-            throw std::runtime_error("not a cell: " + word);
-        }
-        moves.push_back(*cell);
-    }
-    return moves;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -171,7 +161,7 @@ int main(int argc, char* argv[])
         Reviewer reviewer(options);
         std::string line;
         while (std::getline(std::cin, line)) {
-            const std::vector<CellIndex> moves = movesOf(line);
+            const std::vector<CellIndex> moves = kesto::match::cellsOfLine(line);
             if (moves.empty()) {
                 continue;
             }
