@@ -59,7 +59,8 @@ void ForcedWin::attackMoves(const Question& q, const Threats& mine, MoveList& ou
     for (CellIndex cell : mine.fours) {
         out.pushUnique(cell);
     }
-    if (q.kind == Attack::ThreesAndFours) {
+    // Two ways to five win outright; threes are worth a look only without.
+    if (q.kind == Attack::ThreesAndFours && mine.doubleFours.empty()) {
         MoveList threes;
         threeMakers(q.position, q.attacker, threes);
         for (CellIndex cell : threes) {

@@ -1,5 +1,7 @@
 #include "Threats.h"
 
+#include <algorithm>
+
 namespace kesto::engine {
 
 namespace {
@@ -45,6 +47,74 @@ private:
     std::array<CellIndex, kCellCount + 1> completion_{};
 };
 
+// A stone thought onto the board without placing it: the windows through
+// its cell count one stone more of its side.
+struct Imagined {
+    CellIndex cell;
+    Side side;
+};
+
+bool holds(const Geometry::Window& window, CellIndex cell)
+{
+    return std::find(window.begin(), window.end(), cell) != window.end();
+}
+
+// Whether a stone of `side` on the empty `cell` would make two ways to five
+// (fours completing on two different cells), with `imagined` on the board.
+bool makesTwoWays(const Position& position, CellIndex cell, Side side, Imagined imagined)
+{
+    const Geometry& geometry = Geometry::get();
+    CellIndex firstCompletion = 0;
+    for (int w : geometry.windowsOf.at(at(cell))) {
+        // The counts first: the imagined stone adds one at most.
+        int mine = position.count(w, side);
+        if (position.count(w, opponent(side)) != 0 || mine < kLineLength - 3 || mine > kLineLength - 2) {
+            continue;
+        }
+        const Geometry::Window& window = geometry.windows.at(at(w));
+        if (holds(window, imagined.cell)) {
+            if (imagined.side != side) {
+                continue;
+            }
+            ++mine;
+        }
+        if (mine != kLineLength - 2) {
+            continue;
+        }
+        for (CellIndex completion : window) {
+            if (completion == cell || completion == imagined.cell || !position.isEmpty(completion)) {
+                continue;
+            }
+            if (firstCompletion == 0) {
+                firstCompletion = completion;
+            } else if (completion != firstCompletion) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether a stone of `side` on the empty `cell` makes a three: leaves a
+// cell that makes two ways to five where none did. Such a cell shares a
+// window with `cell` in which `side` then has three stones.
+bool makesThree(const Position& position, CellIndex cell, Side side)
+{
+    const Geometry& geometry = Geometry::get();
+    const Imagined stone{cell, side};
+    for (int w : geometry.windowsOf.at(at(cell))) {
+        if (position.count(w, side) != kLineLength - 3 || position.count(w, opponent(side)) != 0) {
+            continue;
+        }
+        for (CellIndex other : geometry.windows.at(at(w))) {
+            if (other != cell && position.isEmpty(other) && makesTwoWays(position, other, side, stone)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void readThreats(Position& position, Side side, Threats& out)
@@ -68,14 +138,13 @@ void readThreats(Position& position, Side side, Threats& out)
     });
 }
 
-void threeMakers(Position& position, Side side, MoveList& out)
+void threeMakers(const Position& position, Side side, MoveList& out)
 {
-    // A three can only grow in a window where `side` has two stones and the
-    // other side none; of those cells, keep the ones that leave a cell making
-    // two ways to five.
+    // A new three needs a window where `side` has two stones and the other
+    // side none: the stone makes it three, and one of the window's two cells
+    // left empty may then make two ways to five.
     out.clear();
     std::array<bool, kCellCount + 1> tried{};
-    Threats after;
     const Geometry& geometry = Geometry::get();
     position.forEachWindow(Position::Fill::Two, side, [&](int w) {
         for (CellIndex cell : geometry.windows.at(at(w))) {
@@ -83,25 +152,28 @@ void threeMakers(Position& position, Side side, MoveList& out)
                 continue;
             }
             tried.at(at(cell)) = true;
-            const TriedStone stone(position, cell, side);
-            readThreats(position, side, after);
-            if (!after.doubleFours.empty()) {
+            if (makesThree(position, cell, side)) {
                 out.push(cell);
             }
         }
     });
 }
 
-void stoppers(Position& position, Side side, const Threats& threats, MoveList& out)
+void stoppers(const Position& position, Side side, const Threats& threats, MoveList& out)
 {
     // Such a stone must sit in a window where `side` has three stones, so on
-    // a cell where `side` would make a four; try each of those.
+    // a cell where `side` would make a four. A stone of the other side only
+    // closes windows, so it stops the threes when every cell that made two
+    // ways to five is taken or makes them no longer.
     out.clear();
-    Threats after;
     for (CellIndex cell : threats.fours) {
-        const TriedStone stone(position, cell, opponent(side));
-        readThreats(position, side, after);
-        if (after.doubleFours.empty()) {
+        const Imagined blocker{cell, opponent(side)};
+        const bool stopsAll = std::none_of(threats.doubleFours.begin(), threats.doubleFours.end(),
+                                           [&](CellIndex maker) {
+                                               return maker != cell
+                                                   && makesTwoWays(position, maker, side, blocker);
+                                           });
+        if (stopsAll) {
             out.push(cell);
         }
     }

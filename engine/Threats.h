@@ -19,12 +19,13 @@ struct Threats {
 void readThreats(Position& position, Side side, Threats& out);
 
 // Cells where `side` would make a three: a stone after which it has a cell
-// that makes two ways to five.
-void threeMakers(Position& position, Side side, MoveList& out);
+// that makes two ways to five where it had none. (Where it already has one,
+// that cell wins and no three is needed.)
+void threeMakers(const Position& position, Side side, MoveList& out);
 
 // Cells where a stone of the other side leaves `side`, which threatens
 // `threats`, without a single cell that makes two ways to five: the stones
 // that stop its threes.
-void stoppers(Position& position, Side side, const Threats& threats, MoveList& out);
+void stoppers(const Position& position, Side side, const Threats& threats, MoveList& out);
 
 } // namespace kesto::engine
