@@ -2,6 +2,8 @@
 
 #include "game/LineTest.h"
 
+#include <algorithm>
+
 namespace kesto::engine {
 
 namespace {
@@ -88,7 +90,12 @@ void Position::countWindows(CellIndex cell, Side side, int change)
             windowScore_[theirs] += sign * kWindowValue[at(counts[theirs])];
         }
         counts[mine] = after;
-        mark(window);
+        // Only windows of two stones or more for a side are marked.
+        const bool forMine = counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3;
+        const bool forTheirs = (before == 0 || after == 0) && counts[theirs] >= kLineLength - 3;
+        if (forMine || forTheirs) {
+            mark(window);
+        }
     }
 }
 
