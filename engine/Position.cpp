@@ -81,14 +81,10 @@ void Position::countWindows(CellIndex cell, Side side, int change)
         auto& counts = counts_[at(window)];
         const int before = counts[mine];
         const int after = before + change;
-        if (counts[theirs] == 0) {
-            windowScore_[mine] += kWindowValue[at(after)] - kWindowValue[at(before)];
-        }
-        if (before == 0 || after == 0) {
-            // The window opens or closes for the other side.
-            const int sign = after == 0 ? +1 : -1;
-            windowScore_[theirs] += sign * kWindowValue[at(counts[theirs])];
-        }
+        const std::size_t other = at(counts[theirs]);
+        windowScore_[mine] += kWorth[at(after)][other] - kWorth[at(before)][other];
+        // The window opens or closes for the other side.
+        windowScore_[theirs] += kWorth[other][at(after)] - kWorth[other][at(before)];
         counts[mine] = after;
         // Only windows of two stones or more for a side are marked.
         const bool forMine = counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3;
@@ -144,14 +140,7 @@ int Position::moveScore(CellIndex cell, Side side) const
     int score = 0;
     for (int window : geometry().windowsOf.at(at(cell))) {
         const auto& counts = counts_[at(window)];
-        const int mine = counts[slot(side)];
-        const int theirs = counts[slot(opponent(side))];
-        if (theirs == 0 && mine < kLineLength) {
-            score += kWindowValue[at(mine + 1)] - kWindowValue[at(mine)];
-        }
-        if (mine == 0) {
-            score += kWindowValue[at(theirs)];
-        }
+        score += kGain[at(counts[slot(side)])][at(counts[slot(opponent(side))])];
     }
     return score;
 }

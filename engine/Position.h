@@ -73,6 +73,28 @@ public:
 
 private:
     static constexpr std::int8_t kNobody = -1;
+    using CountTable = std::array<std::array<int, kLineLength + 1>, kLineLength + 1>;
+    // What a window holding `mine` and `theirs` stones is worth to the side
+    // with `mine`: something only while the other side has none there.
+    static constexpr CountTable kWorth = [] {
+        CountTable table{};
+        for (std::size_t mine = 0; mine <= kLineLength; ++mine) {
+            table[mine][0] = kWindowValue[mine];
+        }
+        return table;
+    }();
+    // What a stone of the side with `mine` adds to such a window, for
+    // itself and by spoiling it for the other side.
+    static constexpr CountTable kGain = [] {
+        CountTable table{};
+        for (std::size_t mine = 0; mine <= kLineLength; ++mine) {
+            for (std::size_t theirs = 0; theirs <= kLineLength; ++theirs) {
+                const int grows = mine < kLineLength ? kWorth[mine + 1][theirs] - kWorth[mine][theirs] : 0;
+                table[mine][theirs] = grows + (mine == 0 ? kWindowValue[theirs] : 0);
+            }
+        }
+        return table;
+    }();
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
     void countWindows(CellIndex cell, Side side, int change);
     void mark(int window);
