@@ -83,7 +83,8 @@ void Position::countWindows(CellIndex cell, Side side, int change)
         const int after = before + change;
         const std::size_t other = at(counts[theirs]);
         windowScore_[mine] += kWorth[at(after)][other] - kWorth[at(before)][other];
-        // The window opens or closes for the other side.
+        // For the other side it changes only as the window opens or closes
+        // to them; the table gives nothing otherwise.
         windowScore_[theirs] += kWorth[other][at(after)] - kWorth[other][at(before)];
         counts[mine] = after;
         // Only windows of two stones or more for a side are marked.
