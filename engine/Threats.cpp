@@ -26,25 +26,29 @@ void emptiesOf(const Position& position, const Geometry::Window& window,
 // Fours are found window by window: a window with three of the side's stones
 // and two empty cells gives each of those cells a four, completed on the
 // other. A cell whose fours complete on two different cells makes two ways
-// to five at once.
+// to five at once. A side has few fours, so each is looked up in the list;
+// this runs at every node of every search and must not clear a whole-board
+// table each time.
 class FourCollector {
 public:
     explicit FourCollector(Threats& out) : out_(out) {}
 
     void note(CellIndex cell, CellIndex completion)
     {
-        CellIndex& first = completion_.at(at(cell));
-        if (first == 0) {
-            first = completion;
+        const auto found = std::find(out_.fours.begin(), out_.fours.end(), cell);
+        if (found == out_.fours.end()) {
+            completion_.at(out_.fours.size()) = completion;
             out_.fours.push(cell);
-        } else if (first != completion && !out_.doubleFours.contains(cell)) {
+        } else if (completion_.at(static_cast<std::size_t>(found - out_.fours.begin())) != completion
+                   && !out_.doubleFours.contains(cell)) {
             out_.doubleFours.push(cell);
         }
     }
 
 private:
     Threats& out_;
-    std::array<CellIndex, kCellCount + 1> completion_{};
+    // Where the first four found for each cell of `fours` completes.
+    std::array<CellIndex, kCellCount> completion_;
 };
 
 // A stone thought onto the board without placing it: the windows through
