@@ -21,8 +21,9 @@ constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
 // root moves' check against the opponent's; our own forced wins by threes
 // and fours; the search (no new depth after the first figure, none at all
 // after the second); and last the check of its choice against the
-// opponent's forced wins by threes and fours. The rest is kept for the
-// clock's coarseness.
+// opponent's forced wins by threes and fours. The checks around the search
+// take a few milliseconds in most positions, so the search is left nearly
+// all of the budget; the rest is kept for the clock's coarseness.
 //
 // (Checking every root move against the opponent's forced wins by threes
 // and fours before the search, rather than only the search's choice after
@@ -30,9 +31,9 @@ constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
 constexpr int kFoursShare = 20;
 constexpr int kRootsShare = 30;
 constexpr int kThreatsShare = 40;
-constexpr int kSearchSoftShare = 60;
-constexpr int kSearchShare = 80;
-constexpr int kCheckShare = 95;
+constexpr int kSearchSoftShare = 70;
+constexpr int kSearchShare = 90;
+constexpr int kCheckShare = 97;
 constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3; // by this much at most
 
