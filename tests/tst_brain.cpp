@@ -2,6 +2,7 @@
 // program, and the answers to what a tournament manager may send wrongly.
 
 #include "brain/BrainProtocol.h"
+#include "brain/Coordinates.h"
 #include "game/LineTest.h"
 
 #include <QProcess>
@@ -27,16 +28,18 @@ bool isCell(const QString& answer)
 // Whether the stone the brain put on `last` completed five of its own.
 bool completesFive(const QSet<QString>& brainCells, const QString& last)
 {
-    const auto cellOf = [](const QString& text) {
-        const QStringList xy = text.split(QLatin1Char(','));
-        return kesto::cellAt(xy.at(1).toInt() + 1, xy.at(0).toInt() + 1);
-    };
     kesto::Board board{};
-    for (const QString& cell : brainCells) {
-        board.at(cellOf(cell)) = 1;
+    kesto::CellIndex lastCell = 0;
+    for (int index = 1; index <= kesto::kCellCount; ++index) {
+        const auto cell = static_cast<kesto::CellIndex>(index);
+        const QString text = QString::fromStdString(kesto::brain::coordinates(cell));
+        if (brainCells.contains(text)) {
+            board.at(cell) = 1;
+        }
+        lastCell = text == last ? cell : lastCell;
     }
     kesto::WinLine line;
-    return kesto::completesLine(board, cellOf(last), 1, line);
+    return lastCell != 0 && kesto::completesLine(board, lastCell, 1, line);
 }
 
 } // namespace
