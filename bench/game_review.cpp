@@ -1,6 +1,7 @@
 // Where a game turned: for every move of a recorded game, whether the player
-// who made it had left the other a forced win by threes and fours, and which
-// of its moves there would have held. Reads games from standard input, one a
+// who made it had left the other a forced win by threes and fours, which of
+// its moves there would have held, and whether it had a forced win of its
+// own to play. Reads games from standard input, one a
 // line, as brain_match --record writes them (or bare "x,y" cells). A study
 // aid for the engine's losses, not a test.
 
@@ -27,8 +28,9 @@ using kesto::engine::Side;
 constexpr const char* kUsage =
     "Usage: game_review [options] < RECORD\n"
     "For each move of each game (a line as brain_match --record writes it, or bare x,y\n"
-    "cells), says whether it left the opponent a forced win by threes and fours, and\n"
-    "which moves there would have held.\n"
+    "cells), says whether it left the opponent a forced win by threes and fours,\n"
+    "which moves there would have held, and where the mover's own forced win began\n"
+    "if it had one (in a game it did not win, a win let go).\n"
     "  --opening N   stones laid before the players chose (default 4): not reviewed\n"
     "  --threats N   threats in the forced wins looked for (default 7)\n"
     "  --time MS     time for each question (default 3000); past it the answer is \"?\"\n"
@@ -62,6 +64,21 @@ public:
                        : Verdict::Holds;
         } catch (const kesto::engine::TimeUp&) {
             return Verdict::Unknown;
+        }
+    }
+
+    // Where `player`, to move, starts its shortest forced win; 0 if none
+    // is found in time.
+    CellIndex ownWin(const Board& board, std::int16_t player)
+    {
+        kesto::engine::Position position;
+        position.load(board, player);
+        kesto::engine::Deadline deadline(options_.perQuestion, nullptr);
+        try {
+            return forcedWin_.find(position, Side::Own, kesto::engine::Attack::ThreesAndFours,
+                                   options_.threats, deadline);
+        } catch (const kesto::engine::TimeUp&) {
+            return 0;
         }
     }
 
@@ -109,9 +126,11 @@ private:
             holding.clear(); // the move was free: no need to say where
         }
         const Verdict verdict = playedVerdict ? *playedVerdict : after(board, player, played);
-        std::printf("%3zu %s %-5s %c  %d of %d hold:%s\n", index + 1, player == 1 ? "first " : "second",
+        const CellIndex win = ownWin(board, player);
+        const std::string winFrom = win == 0 ? "" : "  win from " + kesto::brain::coordinates(win);
+        std::printf("%3zu %s %-5s %c  %d of %d hold:%s%s\n", index + 1, player == 1 ? "first " : "second",
                     kesto::brain::coordinates(played).c_str(), static_cast<char>(verdict),
-                    holds, tried, holding.c_str());
+                    holds, tried, holding.c_str(), winFrom.c_str());
     }
 
     Options options_;
