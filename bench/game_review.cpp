@@ -1,9 +1,9 @@
 // Where a game turned: for every move of a recorded game, whether the player
 // who made it had left the other a forced win by threes and fours, which of
 // its moves there would have held, and whether it had a forced win of its
-// own to play. Reads games from standard input, one a
-// line, as brain_match --record writes them (or bare "x,y" cells). A study
-// aid for the engine's losses, not a test.
+// own to play. Reads games from standard input, one a line, as brain_match
+// --record writes them (or bare "x,y" cells). A study aid for the engine's
+// losses and draws, not a test.
 
 #include "Arguments.h"
 #include "MatchOptions.h"
@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "For each move of each game (a line as brain_match --record writes it, or bare x,y\n"
     "cells), says whether it left the opponent a forced win by threes and fours,\n"
     "which moves there would have held, and where the mover's own forced win began\n"
-    "if it had one (in a game it did not win, a win let go).\n"
+    "if it had one (in a game it did not win, a win let go; \"win ?\": no answer in time).\n"
     "  --opening N   stones laid before the players chose (default 4): not reviewed\n"
     "  --threats N   threats in the forced wins looked for (default 7)\n"
     "  --time MS     time for each question (default 3000); past it the answer is \"?\"\n"
@@ -67,18 +67,19 @@ public:
         }
     }
 
-    // Where `player`, to move, starts its shortest forced win; 0 if none
-    // is found in time.
-    CellIndex ownWin(const Board& board, std::int16_t player)
+    // What to add to the line of a move of `player`, who was to move: where
+    // its shortest forced win began, if it had one.
+    std::string ownWin(const Board& board, std::int16_t player)
     {
         kesto::engine::Position position;
         position.load(board, player);
         kesto::engine::Deadline deadline(options_.perQuestion, nullptr);
         try {
-            return forcedWin_.find(position, Side::Own, kesto::engine::Attack::ThreesAndFours,
-                                   options_.threats, deadline);
+            const CellIndex first = forcedWin_.find(position, Side::Own, kesto::engine::Attack::ThreesAndFours,
+                                                    options_.threats, deadline);
+            return first == 0 ? "" : "  win from " + kesto::brain::coordinates(first);
         } catch (const kesto::engine::TimeUp&) {
-            return 0;
+            return "  win ?";
         }
     }
 
@@ -126,8 +127,7 @@ private:
             holding.clear(); // the move was free: no need to say where
         }
         const Verdict verdict = playedVerdict ? *playedVerdict : after(board, player, played);
-        const CellIndex win = ownWin(board, player);
-        const std::string winFrom = win == 0 ? "" : "  win from " + kesto::brain::coordinates(win);
+        const std::string winFrom = ownWin(board, player);
         std::printf("%3zu %s %-5s %c  %d of %d hold:%s%s\n", index + 1, player == 1 ? "first " : "second",
                     kesto::brain::coordinates(played).c_str(), static_cast<char>(verdict),
                     holds, tried, holding.c_str(), winFrom.c_str());
