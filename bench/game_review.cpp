@@ -67,22 +67,6 @@ public:
         }
     }
 
-    // What to add to the line of a move of `player`, who was to move: where
-    // its shortest forced win began, if it had one.
-    std::string ownWin(const Board& board, std::int16_t player)
-    {
-        kesto::engine::Position position;
-        position.load(board, player);
-        kesto::engine::Deadline deadline(options_.perQuestion, nullptr);
-        try {
-            const CellIndex first = forcedWin_.find(position, Side::Own, kesto::engine::Attack::ThreesAndFours,
-                                                    options_.threats, deadline);
-            return first == 0 ? "" : "  win from " + kesto::brain::coordinates(first);
-        } catch (const kesto::engine::TimeUp&) {
-            return "  win ?";
-        }
-    }
-
     void review(const std::vector<CellIndex>& moves)
     {
         Board board;
@@ -99,6 +83,22 @@ public:
     }
 
 private:
+    // What to add to the line of a move of `player`, who was to move: where
+    // its shortest forced win began, if it had one.
+    std::string ownWin(const Board& board, std::int16_t player)
+    {
+        kesto::engine::Position position;
+        position.load(board, player);
+        kesto::engine::Deadline deadline(options_.perQuestion, nullptr);
+        try {
+            const CellIndex first = forcedWin_.find(position, Side::Own, kesto::engine::Attack::ThreesAndFours,
+                                                    options_.threats, deadline);
+            return first == 0 ? "" : "  win from " + kesto::brain::coordinates(first);
+        } catch (const kesto::engine::TimeUp&) {
+            return "  win ?";
+        }
+    }
+
     void reviewMove(const Board& board, std::int16_t player, std::size_t index, CellIndex played)
     {
         kesto::engine::Position position;
