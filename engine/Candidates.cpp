@@ -12,7 +12,7 @@ void bestLooking(const Position& position, Side side, std::size_t limit, MoveLis
     for (int index = 1; index <= kCellCount; ++index) {
         const auto cell = static_cast<CellIndex>(index);
         if (position.isEmpty(cell) && position.nearStone(cell)) {
-            scored.at(count++) = {position.moveScore(cell, side), cell};
+            scored.at(count++) = {position.shapeScore(cell, side), cell};
         }
     }
     const std::size_t kept = std::min(limit, count);
@@ -44,7 +44,7 @@ void candidates(Position& position, Side side, const Threats& mine, const Threat
         out.pushUnique(cell);
     }
     std::stable_sort(out.begin(), out.end(), [&](CellIndex a, CellIndex b) {
-        return position.moveScore(a, side) > position.moveScore(b, side);
+        return position.shapeScore(a, side) > position.shapeScore(b, side);
     });
 }
 

@@ -56,6 +56,7 @@ void Position::place(CellIndex cell, Side side)
     for (CellIndex other : geometry().nearby[at(cell)]) {
         ++near_[at(other)];
     }
+    shapes_.place(cell, side);
 }
 
 void Position::lift(CellIndex cell)
@@ -69,23 +70,17 @@ void Position::lift(CellIndex cell)
     key_ ^= geometry().stoneKeys[at(cell)][slot(side)];
     board_.at(cell) = kEmpty;
     owner_[at(cell)] = kNobody;
+    shapes_.lift(cell);
 }
 
 void Position::countWindows(CellIndex cell, Side side, int change)
 {
-    // A window is worth something to a side only while the other side has
-    // no stone in it; keep the running scores in step with the counts.
     const std::size_t mine = slot(side);
     const std::size_t theirs = slot(opponent(side));
     for (int window : geometry().windowsOf[at(cell)]) {
         auto& counts = counts_[at(window)];
         const int before = counts[mine];
         const int after = before + change;
-        const std::size_t other = at(counts[theirs]);
-        windowScore_[mine] += kWorth[at(after)][other] - kWorth[at(before)][other];
-        // For the other side it changes only as the window opens or closes
-        // to them; the table gives nothing otherwise.
-        windowScore_[theirs] += kWorth[other][at(after)] - kWorth[other][at(before)];
         counts[mine] = after;
         // Only windows of two stones or more for a side are marked.
         const bool forMine = counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3;
@@ -125,12 +120,13 @@ bool Position::completes(CellIndex cell, Side side)
 
 int Position::evaluate(Side toMove) const
 {
-    // The side to move gets to use its threats first. The opponent's windows
-    // weigh more than the computer's own, whoever is to move: a line the
-    // computer lets grow costs it more than a line alike that it builds
-    // gains it, so, between the two, it stops the opponent's.
+    // What each side could make on the empty cells. The side to move gets
+    // to use its threats first. The opponent's prospects weigh more than the
+    // computer's own, whoever is to move: a line the computer lets grow
+    // costs it more than a line alike that it builds gains it, so, between
+    // the two, it stops the opponent's.
     const auto weighed = [this](Side side) {
-        const int score = windowScore_.at(slot(side));
+        const int score = shapes_.total(side);
         return side == Side::Opponent ? score * kOpponentWeight / kOwnWeight : score;
     };
     return weighed(toMove) * 6 / 5 - weighed(opponent(toMove));
@@ -144,6 +140,13 @@ int Position::moveScore(CellIndex cell, Side side) const
         score += kGain[at(counts[slot(side)])][at(counts[slot(opponent(side))])];
     }
     return score;
+}
+
+int Position::shapeScore(CellIndex cell, Side side) const
+{
+    // Taking a cell the other side wants counts a little less than
+    // wanting it as much oneself.
+    return shapes_.worth(cell, side) + shapes_.worth(cell, opponent(side)) * 4 / 5;
 }
 
 } // namespace kesto::engine

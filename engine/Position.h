@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellShapes.h"
 #include "Geometry.h"
 #include "Side.h"
 #include "game/GameState.h"
@@ -13,17 +14,19 @@ namespace kesto::engine {
 
 // The board as the computer player keeps it while it thinks: whose stone is
 // on each cell, how many stones each side has in every five-cell window, a
-// key naming the position, and a running score of the windows, all updated
-// stone by stone as moves are tried and taken back.
+// key naming the position, and what a stone on each empty cell would make of
+// its lines, all kept in step stone by stone as moves are tried and taken
+// back.
 class Position {
 public:
     // What a window is worth to a side holding 0..5 stones in it while the
-    // other side holds none. Such windows are where fives can still be made,
-    // so their count and fullness tell the shape of each line: an open three
-    // lies in more of them than a three with one end shut.
+    // other side holds none, for the quick guess of the weaker levels. Such
+    // windows are where fives can still be made, so their count and fullness
+    // tell roughly how a line stands: an open three lies in more of them
+    // than a three with one end shut.
     static constexpr std::array<int, kLineLength + 1> kWindowValue{0, 2, 16, 128, 1024, 8192};
 
-    // How much more the opponent's windows weigh than the computer's own.
+    // How much more the opponent's prospects weigh than the computer's own.
     static constexpr int kOpponentWeight = 13;
     static constexpr int kOwnWeight = 10;
 
@@ -64,11 +67,18 @@ public:
     // The key that names the position with `side` to move.
     std::uint64_t keyToMove(Side side) const { return key_ ^ Geometry::get().toMoveKeys.at(slot(side)); }
 
-    // The position's worth to `toMove`, who gets to use its threats first,
-    // with the opponent's windows weighing more than the computer's own.
+    // The position's worth to `toMove`, who gets to use its threats first:
+    // what each side could make on the empty cells, the opponent's
+    // prospects weighing more than the computer's own.
     int evaluate(Side toMove) const;
-    // What a stone of `side` on the empty `cell` builds for it plus what it
-    // spoils for the other side: the quick guess that orders moves.
+    // What a stone of `side` on the empty `cell` makes of its lines, plus
+    // what it stops of the other side's there: what orders the search's
+    // moves.
+    int shapeScore(CellIndex cell, Side side) const;
+    // What a side's prospects on the empty cells are worth, all together.
+    int shapeTotal(Side side) const { return shapes_.total(side); }
+    // What a stone of `side` on the empty `cell` adds to its windows plus
+    // what it spoils of the other side's: the weaker levels' quick guess.
     int moveScore(CellIndex cell, Side side) const;
 
 private:
@@ -105,8 +115,9 @@ private:
     std::array<std::int8_t, kCellCount + 1> owner_{};
     std::array<int, kCellCount + 1> near_{};
     std::array<std::array<int, 2>, Geometry::kWindowCount> counts_{};
-    std::array<int, 2> windowScore_{};
     std::array<std::array<WindowSet, 2>, 2> marked_{}; // by Fill, then by side
+    // Read lazily: asking for a worth is not a change to the position.
+    mutable CellShapes shapes_;
     Board board_;
     std::uint64_t key_ = 0;
     int stones_ = 0;

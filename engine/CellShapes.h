@@ -1,0 +1,49 @@
+#pragma once
+
+#include "LineShape.h"
+#include "Side.h"
+#include "game/Types.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kesto::engine {
+
+// What the shapes a stone on each empty cell would make are worth to either
+// side, read from the cells around it. A stone put down or lifted only marks
+// the cells whose lines it crosses; their worth is read again when it is
+// next asked for. So the forced-win searches, which put down and lift many
+// stones and never ask, pay next to nothing for it.
+class CellShapes {
+public:
+    CellShapes();
+
+    void place(CellIndex cell, Side side);
+    void lift(CellIndex cell);
+
+    // The worth to `side` of a stone of its on the empty `cell`.
+    int worth(CellIndex cell, Side side);
+    // The worth to `side` of all empty cells together.
+    int total(Side side);
+
+    // The board with a border as wide as a line reaches, so that reading
+    // along a line never needs a bounds check: the border reads as edge.
+    static constexpr int kBorder = LineCode::kReach;
+    static constexpr int kWidth = kBoardSide + 2 * kBorder;
+
+private:
+    static constexpr std::size_t kWords = 2; // a bit a cell, cells 1..kCellCount
+    using CellSet = std::array<std::uint64_t, kWords>;
+
+    void refresh(CellIndex cell);
+    LineCode::Code codeOf(int padded, int step) const;
+    static std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+    std::array<LineCode::Code, kWidth * kWidth> marks_{};
+    std::array<std::array<int, 2>, kCellCount + 1> worth_{}; // by cell, then by side
+    std::array<bool, kCellCount + 1> counted_{}; // in the totals: empty when last read
+    std::array<int, 2> total_{};
+    CellSet dirty_{};
+};
+
+} // namespace kesto::engine
