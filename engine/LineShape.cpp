@@ -1,5 +1,6 @@
 #include "LineShape.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace kesto::engine {
@@ -101,7 +102,7 @@ private:
     }
 
     Code mine_;
-    std::vector<std::optional<Shape>> known_ = std::vector<std::optional<Shape>>(std::size_t{1} << (4 * kReach));
+    std::vector<std::optional<Shape>> known_ = std::vector<std::optional<Shape>>(LineCode::kCodes);
 };
 
 // What each shape is worth on its own, one line of a cell.

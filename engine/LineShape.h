@@ -49,12 +49,13 @@ public:
     // The shape a stone of `side` on the cell would make along this line.
     static Shape shapeOf(Code code, Side side) { return table()[code].at(slot(side)); }
 
+    static constexpr std::size_t kCodes = std::size_t{1} << (4 * kReach); // every line there is
+
     // What the shapes a stone of `side` would make on the cell, its four
     // lines together, are worth to that side.
     static int worth(const Codes& codes, Side side);
 
 private:
-    static constexpr std::size_t kCodes = std::size_t{1} << (4 * kReach);
     using Table = std::vector<std::array<Shape, 2>>; // kCodes long
     static const Table& table();
 };
