@@ -84,8 +84,8 @@ void TestShapes::readsEachLine()
     for (Side side : {Side::Own, Side::Opponent}) {
         QCOMPARE(LineCode::shapeOf(codeOf(line, side), side), shape);
     }
-    // And the other side, whose stones are the 'X's' blockers, sees it
-    // from the other end: no more than a one where the 'X's fill the line.
+    // Where the 'X's make a four or more, the other side, whose line they
+    // block, can make a one there at most.
     if (shape >= Shape::Four) {
         QVERIFY(LineCode::shapeOf(codeOf(line, Side::Own), Side::Opponent) <= Shape::One);
     }
