@@ -1,8 +1,8 @@
 // Plays two tournament-protocol engines against each other on 10 x 10 and
 // prints how they fared: a progress line per game, then wins, draws and
-// losses of the first engine, its score with a 95% interval, the Elo
-// difference that implies, and think times. An illegal move, a crash, no
-// answer or an answer past its time loses the game.
+// losses of the first engine (with each colour, and by opening), its score
+// with a 95% interval, the Elo difference that implies, and think times. An
+// illegal move, a crash, no answer or an answer past its time loses the game.
 //
 // Each opening is played twice, each engine moving first once. Openings are
 // random stones in the middle 4 x 4 of the board, or read from a file: one
@@ -11,6 +11,7 @@
 
 #include "MatchEngine.h"
 #include "MatchOptions.h"
+#include "MatchTally.h"
 #include "brain/Coordinates.h"
 #include "game/LineTest.h"
 
@@ -32,11 +33,11 @@ struct Opening {
     std::vector<CellIndex> cells; // alternately the first and the second player's
 };
 
+using Result = kesto::match::MatchTally::Result;
+
 struct Tally {
-    int wins = 0;
-    int draws = 0;
-    int losses = 0;
-    std::vector<double> thinkMs[2]; // per engine
+    kesto::match::MatchTally results; // the first engine's
+    std::vector<double> thinkMs[2];   // per engine
 };
 
 std::vector<Opening> randomOpenings(const Options& options)
@@ -145,24 +146,30 @@ double median(std::vector<double> values)
 
 void summary(const Options& options, const Tally& tally)
 {
-    const int games = tally.wins + tally.draws + tally.losses;
-    const double score = (tally.wins + 0.5 * tally.draws) / std::max(1, games);
-    // The spread of one game's result (1, 1/2 or 0) around the mean.
-    double spread = 0;
-    for (const auto& [result, count] : {std::pair{1.0, tally.wins}, {0.5, tally.draws}, {0.0, tally.losses}}) {
-        spread += count * (result - score) * (result - score);
-    }
-    const double margin = 1.96 * std::sqrt(spread / std::max(1, games)) / std::sqrt(std::max(1, games));
+    const kesto::match::MatchTally& results = tally.results;
+    const double score = results.score();
     const auto elo = [](double s) {
         s = std::clamp(s, 0.001, 0.999);
         return 400.0 * std::log10(s / (1.0 - s));
     };
+    const auto interval = [&](const char* from, double margin) {
+        std::printf("score %.1f%% (95%% interval %s %.1f%% to %.1f%%), Elo difference %+.0f (%+.0f to %+.0f)\n",
+                    100 * score, from, 100 * std::max(0.0, score - margin), 100 * std::min(1.0, score + margin),
+                    elo(score), elo(score - margin), elo(score + margin));
+    };
     std::printf("\n%s against %s, %d games, %lld ms a move\n", options.commands[0].c_str(),
-                options.commands[1].c_str(), games, options.timeMs);
-    std::printf("first engine: %d wins, %d draws, %d losses\n", tally.wins, tally.draws, tally.losses);
-    std::printf("score %.1f%% (95%% interval %.1f%% to %.1f%%), Elo difference %+.0f (%+.0f to %+.0f)\n",
-                100 * score, 100 * std::max(0.0, score - margin), 100 * std::min(1.0, score + margin),
-                elo(score), elo(score - margin), elo(score + margin));
+                options.commands[1].c_str(), results.games(), options.timeMs);
+    std::printf("first engine: %d wins, %d draws, %d losses\n", results.count(Result::Win),
+                results.count(Result::Draw), results.count(Result::Loss));
+    for (const bool first : {true, false}) {
+        std::printf("  moving %-7s %d-%d-%d\n", first ? "first:" : "second:", results.count(first, Result::Win),
+                    results.count(first, Result::Draw), results.count(first, Result::Loss));
+    }
+    interval("by game", results.gameMargin());
+    const auto pairs = results.pairs();
+    std::printf("openings played both ways, by the first engine's points: 2: %d, 1.5: %d, 1: %d, 0.5: %d, 0: %d\n",
+                pairs[0], pairs[1], pairs[2], pairs[3], pairs[4]);
+    interval("by opening", results.pairMargin());
     for (int e = 0; e < 2; ++e) {
         const auto& times = tally.thinkMs[e];
         std::printf("engine %d think ms: median %.0f, max %.0f over %zu moves\n", e + 1, median(times),
@@ -195,11 +202,13 @@ int main(int argc, char* argv[])
             const int first = game % 2;
             std::vector<CellIndex> moves = opening.cells;
             const GameResult result = playGame(options, moves, first, tally);
-            (result.winner < 0 ? tally.draws : result.winner == 0 ? tally.wins : tally.losses)++;
+            tally.results.add(game / 2, first == 0,
+                              result.winner < 0 ? Result::Draw : result.winner == 0 ? Result::Win : Result::Loss);
             std::printf("game %d/%d: engine %d first; %s (%s, %d moves) | engine 1: %d-%d-%d\n", game + 1,
                         options.games, first + 1,
                         result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins",
-                        result.how.c_str(), result.moves, tally.wins, tally.draws, tally.losses);
+                        result.how.c_str(), result.moves, tally.results.count(Result::Win),
+                        tally.results.count(Result::Draw), tally.results.count(Result::Loss));
             if (record) {
                 std::fprintf(record.get(), "game %d, engine %d first, %s:", game + 1, first + 1,
                              result.winner < 0 ? "draw" : result.winner == 0 ? "engine 1 wins" : "engine 2 wins");
