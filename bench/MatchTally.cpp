@@ -69,8 +69,10 @@ double MatchTally::score() const
 
 double MatchTally::gameMargin() const
 {
-    const std::array<std::pair<double, int>, 3> values{
-        {{1.0, count(Result::Win)}, {0.5, count(Result::Draw)}, {0.0, count(Result::Loss)}}};
+    std::array<std::pair<double, int>, kResults> values{};
+    for (const Result result : {Result::Win, Result::Draw, Result::Loss}) {
+        values.at(slot(result)) = {halfPointsOf(result) / 2.0, count(result)};
+    }
     return margin(values, score());
 }
 

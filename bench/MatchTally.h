@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <map>
 
 namespace kesto::match {
@@ -12,6 +13,7 @@ namespace kesto::match {
 class MatchTally {
 public:
     enum class Result { Win, Draw, Loss };
+    static constexpr std::size_t kResults = 3;
     static constexpr int kPairScores = 5; // a pair scores 2, 1.5, 1, 0.5 or 0 points
 
     void add(int opening, bool movedFirst, Result result);
@@ -34,7 +36,7 @@ private:
         int games = 0;
         int halfPoints = 0; // a win counts 2, a draw 1
     };
-    std::array<std::array<int, 3>, 2> counts_{}; // [moved second, moved first][result]
+    std::array<std::array<int, kResults>, 2> counts_{}; // [moved second, moved first][result]
     std::map<int, Pair> pairs_;
 };
 
