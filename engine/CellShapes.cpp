@@ -1,5 +1,7 @@
 #include "CellShapes.h"
 
+#include "ShapeWeights.h"
+
 #include <bit>
 
 namespace kesto::engine {
@@ -76,14 +78,14 @@ int CellShapes::worth(CellIndex cell, Side side)
     return worth_.at(at(cell))[slot(side)];
 }
 
-int CellShapes::total(Side side)
+const ShapeTally& CellShapes::tally(Side side)
 {
     for (std::size_t word = 0; word < kWords; ++word) {
         while (dirty_[word] != 0) {
             refresh(static_cast<CellIndex>(word * 64 + static_cast<std::size_t>(std::countr_zero(dirty_[word]))));
         }
     }
-    return total_.at(slot(side));
+    return tallies_.at(slot(side));
 }
 
 LineCode::Code CellShapes::codeOf(int middle, int step) const
@@ -104,10 +106,10 @@ void CellShapes::refresh(CellIndex cell)
         return;
     }
     word &= ~bit;
-    auto& worth = worth_[at(cell)];
+    auto& readings = readings_[at(cell)];
     if (counted_[at(cell)]) {
-        total_[0] -= worth[0];
-        total_[1] -= worth[1];
+        tallies_[0] -= readings[0];
+        tallies_[1] -= readings[1];
     }
     // A stone's own cell is read again when it is lifted.
     const int middle = padded(cell);
@@ -120,10 +122,11 @@ void CellShapes::refresh(CellIndex cell)
         codes[direction] = codeOf(middle, kSteps[direction]);
     }
     for (Side side : {Side::Own, Side::Opponent}) {
-        worth[slot(side)] = LineCode::worth(codes, side);
+        readings[slot(side)] = ShapeTally::ofCell(codes, side);
+        worth_[at(cell)][slot(side)] = kPlacingWeights.worth(readings[slot(side)]);
     }
-    total_[0] += worth[0];
-    total_[1] += worth[1];
+    tallies_[0] += readings[0];
+    tallies_[1] += readings[1];
 }
 
 } // namespace kesto::engine

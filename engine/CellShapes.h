@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineShape.h"
+#include "ShapeTally.h"
 #include "Side.h"
 #include "game/Types.h"
 
@@ -9,8 +10,9 @@
 
 namespace kesto::engine {
 
-// What the shapes a stone on each empty cell would make are worth to either
-// side, read from the cells around it. A stone put down or lifted only marks
+// What a stone on each empty cell would make of its lines for either side,
+// read from the cells around it, with its worth to play there and each
+// side's tally over all the empty cells. A stone put down or lifted only marks
 // the cells whose lines it crosses; their worth is read again when it is
 // next asked for. So the forced-win searches, which put down and lift many
 // stones and never ask, pay next to nothing for it.
@@ -23,8 +25,8 @@ public:
 
     // The worth to `side` of a stone of its on the empty `cell`.
     int worth(CellIndex cell, Side side);
-    // The worth to `side` of all empty cells together.
-    int total(Side side);
+    // What stones of `side` would make on all the empty cells together.
+    const ShapeTally& tally(Side side);
 
     // The board with a border as wide as a line reaches, so that reading
     // along a line never needs a bounds check: the border reads as edge.
@@ -40,9 +42,11 @@ private:
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
     std::array<LineCode::Code, kWidth * kWidth> marks_{};
-    std::array<std::array<int, 2>, kCellCount + 1> worth_{}; // by cell, then by side
-    std::array<bool, kCellCount + 1> counted_{}; // in the totals: empty when last read
-    std::array<int, 2> total_{};
+    // By cell, then by side.
+    std::array<std::array<ShapeTally, 2>, kCellCount + 1> readings_{};
+    std::array<std::array<int, 2>, kCellCount + 1> worth_{};
+    std::array<bool, kCellCount + 1> counted_{}; // in the tallies: empty when last read
+    std::array<ShapeTally, 2> tallies_{}; // by side
     CellSet dirty_{};
 };
 

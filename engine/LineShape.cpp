@@ -105,38 +105,7 @@ private:
     std::vector<std::optional<Shape>> known_ = std::vector<std::optional<Shape>>(LineCode::kCodes);
 };
 
-// What each shape is worth on its own, one line of a cell.
-constexpr std::array<int, kShapeCount> kShapeWorth{0, 1, 4, 12, 16, 48, 64, 512, 4096};
-// What lines meeting on the cell add: two ways to five at once, a four and
-// an open three, two open threes. No single stone answers any of them.
-constexpr int kTwoFoursWorth = 4096;
-constexpr int kFourThreeWorth = 2048;
-constexpr int kTwoThreesWorth = 768;
-
 } // namespace
-
-int LineCode::worth(const Codes& codes, Side side)
-{
-    int sum = 0;
-    int fours = 0;
-    int threes = 0;
-    for (Code code : codes) {
-        const Shape shape = shapeOf(code, side);
-        sum += kShapeWorth.at(static_cast<std::size_t>(shape));
-        fours += shape == Shape::Four ? 1 : shape >= Shape::OpenFour ? 2 : 0;
-        threes += shape == Shape::ThreeOpen ? 1 : 0;
-    }
-    if (fours >= 2) {
-        return sum + kTwoFoursWorth;
-    }
-    if (fours == 1 && threes >= 1) {
-        return sum + kFourThreeWorth;
-    }
-    if (threes >= 2) {
-        return sum + kTwoThreesWorth;
-    }
-    return sum;
-}
 
 const LineCode::Table& LineCode::table()
 {

@@ -51,10 +51,6 @@ public:
 
     static constexpr std::size_t kCodes = std::size_t{1} << (4 * kReach); // every line there is
 
-    // What the shapes a stone of `side` would make on the cell, its four
-    // lines together, are worth to that side.
-    static int worth(const Codes& codes, Side side);
-
 private:
     using Table = std::vector<std::array<Shape, 2>>; // kCodes long
     static const Table& table();

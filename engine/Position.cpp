@@ -1,5 +1,7 @@
 #include "Position.h"
 
+#include "ShapeWeights.h"
+
 #include "game/LineTest.h"
 
 #include <algorithm>
@@ -120,16 +122,9 @@ bool Position::completes(CellIndex cell, Side side)
 
 int Position::evaluate(Side toMove) const
 {
-    // What each side could make on the empty cells. The side to move gets
-    // to use its threats first. The opponent's prospects weigh more than the
-    // computer's own, whoever is to move: a line the computer lets grow
-    // costs it more than a line alike that it builds gains it, so, between
-    // the two, it stops the opponent's.
-    const auto weighed = [this](Side side) {
-        const int score = shapes_.total(side);
-        return side == Side::Opponent ? score * kOpponentWeight / kOwnWeight : score;
-    };
-    return weighed(toMove) * 6 / 5 - weighed(opponent(toMove));
+    // The side to move gets to use its threats first, so its shapes are
+    // worth more than the same shapes of the side that waits.
+    return kToMoveWeights.worth(shapes_.tally(toMove)) - kWaitingWeights.worth(shapes_.tally(opponent(toMove)));
 }
 
 int Position::moveScore(CellIndex cell, Side side) const

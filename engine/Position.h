@@ -26,10 +26,6 @@ public:
     // than a three with one end shut.
     static constexpr std::array<int, kLineLength + 1> kWindowValue{0, 2, 16, 128, 1024, 8192};
 
-    // How much more the opponent's prospects weigh than the computer's own.
-    static constexpr int kOpponentWeight = 13;
-    static constexpr int kOwnWeight = 10;
-
     Position();
 
     // Takes the stones of `board`: `own`'s are Side::Own, every other
@@ -67,16 +63,15 @@ public:
     // The key that names the position with `side` to move.
     std::uint64_t keyToMove(Side side) const { return key_ ^ Geometry::get().toMoveKeys.at(slot(side)); }
 
-    // The position's worth to `toMove`, who gets to use its threats first:
-    // what each side could make on the empty cells, the opponent's
-    // prospects weighing more than the computer's own.
+    // The position's worth to `toMove`: what each side could make on the
+    // empty cells, weighed by whether it is to move or waits.
     int evaluate(Side toMove) const;
     // What a stone of `side` on the empty `cell` makes of its lines, plus
     // what it stops of the other side's there: what orders the search's
     // moves.
     int shapeScore(CellIndex cell, Side side) const;
-    // What a side's prospects on the empty cells are worth, all together.
-    int shapeTotal(Side side) const { return shapes_.total(side); }
+    // What stones of `side` would make on all the empty cells together.
+    const ShapeTally& shapeTally(Side side) const { return shapes_.tally(side); }
     // What a stone of `side` on the empty `cell` adds to its windows plus
     // what it spoils of the other side's: the weaker levels' quick guess.
     int moveScore(CellIndex cell, Side side) const;

@@ -72,7 +72,7 @@ class TestEngine : public QObject {
 private slots:
     void forcedWins_data();
     void forcedWins();
-    void weighsTheOpponentsLinesAboveItsOwn();
+    void countsTheMoveItsDue();
     void checksItsChoice_data();
     void checksItsChoice();
     void plansItsTime_data();
@@ -133,7 +133,7 @@ void TestEngine::forcedWins()
     QVERIFY2(firstMoves.isEmpty() ? first == 0 : firstMoves.contains(first), qPrintable(QString::number(first)));
 }
 
-void TestEngine::weighsTheOpponentsLinesAboveItsOwn()
+void TestEngine::countsTheMoveItsDue()
 {
     // The same open three for each, mirrored top and bottom, too far apart
     // to share a window.
@@ -146,10 +146,10 @@ void TestEngine::weighsTheOpponentsLinesAboveItsOwn()
     kesto::engine::Position computerBelow;
     computerBelow.load(position(bottom, top), kComputer);
     QCOMPARE(computerOnTop.evaluate(Side::Own), computerBelow.evaluate(Side::Own));
-    // Even with the move, the computer counts itself behind...
-    QVERIFY(computerOnTop.evaluate(Side::Own) < 0);
-    // ...and the opponent with the move further ahead than that.
-    QVERIFY(computerOnTop.evaluate(Side::Opponent) > -computerOnTop.evaluate(Side::Own));
+    // Whoever is to move is ahead, by as much for either side: the
+    // computer judges the opponent's lines as it judges its own.
+    QVERIFY(computerOnTop.evaluate(Side::Own) > 0);
+    QCOMPARE(computerOnTop.evaluate(Side::Opponent), computerOnTop.evaluate(Side::Own));
 }
 
 void TestEngine::checksItsChoice_data()
