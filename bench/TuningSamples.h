@@ -19,8 +19,8 @@ struct Sample {
 // it, that the search judges by its evaluation: past the opening, with no
 // four on the board and no two ways to five for the side to move. Returns
 // false, appending nothing, for a game that cannot teach: its result not
-// given, a word that is not a cell, a stone on a taken cell, or a win that is not a five on the board
-// (one by time, by a crash or by an illegal move).
+// given, a word that is not a cell, a stone on a taken cell, or a win that
+// is not a five on the board (one by time, by a crash or by an illegal move).
 bool samplesOfGame(const std::string& line, std::vector<Sample>& out);
 
 } // namespace kesto::tuning

@@ -9,7 +9,6 @@ namespace {
 
 using engine::kMeetingCount;
 using engine::kShapeCount;
-using engine::ShapeTally;
 using engine::ShapeWeights;
 
 constexpr std::size_t kPerSide = kShapeCount + kMeetingCount;
@@ -28,34 +27,27 @@ double chance(double points)
     return 1 / (1 + std::exp(-points / kLogitScale));
 }
 
-// A tally's counts in the order of the parameters, the waiting side's
-// counted against the side to move.
-void putTally(const ShapeTally& tally, double sign, std::size_t from, Vector& into)
+// Lays a side's numbers by shape and by meeting (a tally's counts or a
+// weight set's weights) into the parameters' order from `from` on.
+template <typename Number>
+void lay(const std::array<Number, kShapeCount>& lines, const std::array<Number, kMeetingCount>& meetings,
+         double sign, std::size_t from, Vector& into)
 {
     for (std::size_t i = 0; i < kShapeCount; ++i) {
-        into.at(from + i) = sign * tally.lines.at(i);
+        into.at(from + i) = sign * lines.at(i);
     }
     for (std::size_t i = 0; i < kMeetingCount; ++i) {
-        into.at(from + kShapeCount + i) = sign * tally.meetings.at(i);
+        into.at(from + kShapeCount + i) = sign * meetings.at(i);
     }
 }
 
+// A sample's counts, the waiting side's counted against the side to move.
 Vector featuresOf(const Sample& sample)
 {
     Vector features{};
-    putTally(sample.toMove, 1, 0, features);
-    putTally(sample.waiting, -1, kPerSide, features);
+    lay(sample.toMove.lines, sample.toMove.meetings, 1, 0, features);
+    lay(sample.waiting.lines, sample.waiting.meetings, -1, kPerSide, features);
     return features;
-}
-
-void putWeights(const ShapeWeights& weights, std::size_t from, Vector& into)
-{
-    for (std::size_t i = 0; i < kShapeCount; ++i) {
-        into.at(from + i) = weights.lines.at(i);
-    }
-    for (std::size_t i = 0; i < kMeetingCount; ++i) {
-        into.at(from + kShapeCount + i) = weights.meetings.at(i);
-    }
 }
 
 ShapeWeights weightsAt(const Vector& parameters, std::size_t from)
@@ -103,8 +95,8 @@ EvaluationWeights fitWeights(const std::vector<Sample>& samples, const Evaluatio
         features.push_back(featuresOf(sample));
     }
     Vector parameters{};
-    putWeights(start.toMove, 0, parameters);
-    putWeights(start.waiting, kPerSide, parameters);
+    lay(start.toMove.lines, start.toMove.meetings, 1, 0, parameters);
+    lay(start.waiting.lines, start.waiting.meetings, 1, kPerSide, parameters);
     Vector mean{};
     Vector square{};
     for (int round = 1; round <= rounds && !samples.empty(); ++round) {
