@@ -2,12 +2,37 @@
 
 #include "Threats.h"
 
+#include <algorithm>
+
 namespace kesto::engine {
 
 namespace {
 
 constexpr std::size_t kMemorySlots = std::size_t{1} << 16;
 constexpr std::uint64_t kThreesSalt = 0x7A3C'51E9'0B2D'4F61ULL;
+
+// The answers to a three, likeliest to hold first: where no win is to be
+// had, one answer that holds ends the question, and trying the strong ones
+// first spares searching the others. The defender's own fours come first
+// (the attacker must answer each, and many win back the tempo), then the
+// blocks; within each, by what the stone is worth to the defender: its own
+// lines and the attacker's it spoils.
+void defences(const Position& position, Side attacker, const Threats& attackers,
+              const Threats& defenders, MoveList& out)
+{
+    const Side defender = opponent(attacker);
+    const auto strongerFirst = [&](CellIndex a, CellIndex b) {
+        return position.shapeScore(a, defender) > position.shapeScore(b, defender);
+    };
+    MoveList blocks;
+    stoppers(position, attacker, attackers, blocks);
+    std::stable_sort(blocks.begin(), blocks.end(), strongerFirst);
+    out = defenders.fours;
+    std::stable_sort(out.begin(), out.end(), strongerFirst);
+    for (CellIndex cell : blocks) {
+        out.pushUnique(cell);
+    }
+}
 
 } // namespace
 
@@ -152,10 +177,7 @@ bool ForcedWin::defends(const Question& q, int depth)
     // A three: it can be stopped, or held up by a four of the defender's
     // own. Every such answer must fail.
     MoveList answers;
-    stoppers(q.position, q.attacker, mine, answers);
-    for (CellIndex cell : theirs.fours) {
-        answers.pushUnique(cell);
-    }
+    defences(q.position, q.attacker, mine, theirs, answers);
     for (CellIndex answer : answers) {
         const TriedStone stone(q.position, answer, defender);
         if (!attacks(q, depth, nullptr)) {
