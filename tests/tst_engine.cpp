@@ -117,6 +117,10 @@ void TestEngine::forcedWins_data()
     const QList<int> corners{1, 10, 91, 100};
     QTest::newRow("a cross, by fours") << cross << corners << Attack::Fours << QList<int>{};
     QTest::newRow("a cross, by threes") << cross << corners << Attack::ThreesAndFours << QList<int>{45};
+    // An open three of the human's across row 8: the two threes at 45 are
+    // answered by an open four, which comes first.
+    QTest::newRow("a cross, outpaced by a four")
+        << cross << QList<int>{72, 73, 74, 1} << Attack::ThreesAndFours << QList<int>{};
 }
 
 void TestEngine::forcedWins()
