@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kTableSlotsLog2 = 18; // positions remembered: 256 Ki
 constexpr std::size_t kRootMoves = 20;
 constexpr int kFoursDepth = 20;  // fours in a forced win by fours
-constexpr int kThreatsDepth = 5; // threats in a forced win by threes and fours
+constexpr int kThreatsDepth = 7; // threats in a forced win by threes and fours
 // Shares of the move's budget, in percent counted from its start, by which
 // each part of the thinking must be done: our own forced wins by fours; the
 // root moves' check against the opponent's; our own forced wins by threes
