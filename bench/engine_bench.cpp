@@ -54,15 +54,7 @@ std::optional<Options> parseOptions(int argc, char* argv[])
 {
     using kesto::bench::wholeNumber;
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            return std::nullopt;
-        }
-        if (i + 1 >= argc || argument.rfind("--", 0) != 0) {
-            throw std::runtime_error("unknown argument " + argument + " (see --help)");
-        }
-        const std::string value = argv[++i];
+    const bool run = kesto::bench::readOptions(argc, argv, [&](const std::string& argument, const std::string& value) {
         if (argument == "--games") {
             options.games = static_cast<int>(wholeNumber(value, 1, 100000, argument));
         } else if (argument == "--time") {
@@ -80,6 +72,9 @@ std::optional<Options> parseOptions(int argc, char* argv[])
         } else {
             throw std::runtime_error("unknown option " + argument + " (see --help)");
         }
+    });
+    if (!run) {
+        return std::nullopt;
     }
     return options;
 }

@@ -102,16 +102,7 @@ void print(Figures& figures, const Options& options)
 Options parseOptions(int argc, char* argv[], bool& help)
 {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            help = true;
-            return options;
-        }
-        if (i + 1 >= argc) {
-            throw std::runtime_error("unknown argument " + argument + " (see --help)");
-        }
-        const std::string value = argv[++i];
+    help = !kesto::bench::readOptions(argc, argv, [&](const std::string& argument, const std::string& value) {
         using kesto::bench::wholeNumber;
         if (argument == "--threats") {
             options.threats = static_cast<int>(wholeNumber(value, 1, 20, argument));
@@ -124,7 +115,7 @@ Options parseOptions(int argc, char* argv[], bool& help)
         } else {
             throw std::runtime_error("unknown option " + argument + " (see --help)");
         }
-    }
+    });
     return options;
 }
 
