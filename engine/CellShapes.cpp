@@ -78,14 +78,25 @@ int CellShapes::worth(CellIndex cell, Side side)
     return worth_.at(at(cell))[slot(side)];
 }
 
-const ShapeTally& CellShapes::tally(Side side)
+int CellShapes::prospects(Side side, Turn turn)
 {
     for (std::size_t word = 0; word < kWords; ++word) {
         while (dirty_[word] != 0) {
             refresh(static_cast<CellIndex>(word * 64 + static_cast<std::size_t>(std::countr_zero(dirty_[word]))));
         }
     }
-    return tallies_.at(slot(side));
+    return sums_.at(slot(side)).at(static_cast<std::size_t>(turn));
+}
+
+ShapeTally CellShapes::tally(Side side) const
+{
+    ShapeTally tally;
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        if (marks_.at(at(padded(cell))) == LineCode::kEmpty) {
+            tally += ShapeTally::ofCell(codesOf(static_cast<CellIndex>(cell)), side);
+        }
+    }
+    return tally;
 }
 
 LineCode::Code CellShapes::codeOf(int middle, int step) const
@@ -98,6 +109,15 @@ LineCode::Code CellShapes::codeOf(int middle, int step) const
     return code;
 }
 
+LineCode::Codes CellShapes::codesOf(CellIndex cell) const
+{
+    LineCode::Codes codes{};
+    for (std::size_t direction = 0; direction < LineCode::kDirections; ++direction) {
+        codes[direction] = codeOf(padded(cell), kSteps[direction]);
+    }
+    return codes;
+}
+
 void CellShapes::refresh(CellIndex cell)
 {
     const std::uint64_t bit = std::uint64_t{1} << (at(cell) % 64);
@@ -106,27 +126,34 @@ void CellShapes::refresh(CellIndex cell)
         return;
     }
     word &= ~bit;
-    auto& readings = readings_[at(cell)];
+    auto& prospects = prospects_[at(cell)];
     if (counted_[at(cell)]) {
-        tallies_[0] -= readings[0];
-        tallies_[1] -= readings[1];
+        for (std::size_t side = 0; side < 2; ++side) {
+            for (std::size_t turn = 0; turn < kTurns; ++turn) {
+                sums_[side][turn] -= prospects[side][turn];
+            }
+        }
     }
     // A stone's own cell is read again when it is lifted.
-    const int middle = padded(cell);
-    counted_[at(cell)] = marks_[at(middle)] == LineCode::kEmpty;
+    counted_[at(cell)] = marks_[at(padded(cell))] == LineCode::kEmpty;
     if (!counted_[at(cell)]) {
         return;
     }
-    LineCode::Codes codes{};
-    for (std::size_t direction = 0; direction < LineCode::kDirections; ++direction) {
-        codes[direction] = codeOf(middle, kSteps[direction]);
-    }
+    const LineCode::Codes codes = codesOf(cell);
     for (Side side : {Side::Own, Side::Opponent}) {
-        readings[slot(side)] = ShapeTally::ofCell(codes, side);
-        worth_[at(cell)][slot(side)] = kPlacingWeights.worth(readings[slot(side)]);
+        std::array<Shape, LineCode::kDirections> shapes{};
+        for (std::size_t direction = 0; direction < LineCode::kDirections; ++direction) {
+            shapes[direction] = LineCode::shapeOf(codes[direction], side);
+        }
+        const Meeting meeting = ShapeTally::meetingOf(shapes);
+        worth_[at(cell)][slot(side)] = kPlacingWeights.worth(shapes, meeting);
+        auto& mine = prospects[slot(side)];
+        mine[static_cast<std::size_t>(Turn::ToMove)] = kToMoveWeights.worth(shapes, meeting);
+        mine[static_cast<std::size_t>(Turn::Waiting)] = kWaitingWeights.worth(shapes, meeting);
+        for (std::size_t turn = 0; turn < kTurns; ++turn) {
+            sums_[slot(side)][turn] += mine[turn];
+        }
     }
-    tallies_[0] += readings[0];
-    tallies_[1] += readings[1];
 }
 
 } // namespace kesto::engine

@@ -1,6 +1,5 @@
 #include "Position.h"
 
-#include "ShapeWeights.h"
 
 #include "game/LineTest.h"
 
@@ -124,7 +123,8 @@ int Position::evaluate(Side toMove) const
 {
     // The side to move gets to use its threats first, so its shapes are
     // worth more than the same shapes of the side that waits.
-    return kToMoveWeights.worth(shapes_.tally(toMove)) - kWaitingWeights.worth(shapes_.tally(opponent(toMove)));
+    using Turn = CellShapes::Turn;
+    return shapes_.prospects(toMove, Turn::ToMove) - shapes_.prospects(opponent(toMove), Turn::Waiting);
 }
 
 int Position::moveScore(CellIndex cell, Side side) const

@@ -71,7 +71,7 @@ public:
     // moves.
     int shapeScore(CellIndex cell, Side side) const;
     // What stones of `side` would make on all the empty cells together.
-    const ShapeTally& shapeTally(Side side) const { return shapes_.tally(side); }
+    ShapeTally shapeTally(Side side) const { return shapes_.tally(side); }
     // What a stone of `side` on the empty `cell` adds to its windows plus
     // what it spoils of the other side's: the weaker levels' quick guess.
     int moveScore(CellIndex cell, Side side) const;

@@ -5,6 +5,7 @@
 #include "engine/Candidates.h"
 #include "engine/LineShape.h"
 #include "engine/Position.h"
+#include "engine/ShapeWeights.h"
 
 #include <QtTest>
 
@@ -115,7 +116,12 @@ void TestShapes::keepsTheCellsWorthStoneByStone()
             Position fresh;
             fresh.load(board, 1);
             for (Side side : {Side::Own, Side::Opponent}) {
-                QVERIFY(position.shapeTally(side) == fresh.shapeTally(side));
+                QCOMPARE(position.evaluate(side), fresh.evaluate(side));
+                // The tuner fits the weights to these tallies: they must add
+                // up to what the engine judges.
+                QCOMPARE(kesto::engine::kToMoveWeights.worth(position.shapeTally(side))
+                             - kesto::engine::kWaitingWeights.worth(position.shapeTally(opponent(side))),
+                         position.evaluate(side));
                 for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
                     const auto index = static_cast<CellIndex>(cell);
                     if (position.isEmpty(index)) {
