@@ -1,6 +1,5 @@
 #include "Position.h"
 
-
 #include "game/LineTest.h"
 
 #include <algorithm>

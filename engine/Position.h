@@ -70,7 +70,8 @@ public:
     // what it stops of the other side's there: what orders the search's
     // moves.
     int shapeScore(CellIndex cell, Side side) const;
-    // What stones of `side` would make on all the empty cells together.
+    // What stones of `side` would make on all the empty cells together,
+    // counted afresh: what the evaluation's weights are fitted to.
     ShapeTally shapeTally(Side side) const { return shapes_.tally(side); }
     // What a stone of `side` on the empty `cell` adds to its windows plus
     // what it spoils of the other side's: the weaker levels' quick guess.
