@@ -141,10 +141,7 @@ void CellShapes::refresh(CellIndex cell)
     }
     const LineCode::Codes codes = codesOf(cell);
     for (Side side : {Side::Own, Side::Opponent}) {
-        std::array<Shape, LineCode::kDirections> shapes{};
-        for (std::size_t direction = 0; direction < LineCode::kDirections; ++direction) {
-            shapes[direction] = LineCode::shapeOf(codes[direction], side);
-        }
+        const LineCode::Shapes shapes = LineCode::shapesOf(codes, side);
         const Meeting meeting = ShapeTally::meetingOf(shapes);
         worth_[at(cell)][slot(side)] = kPlacingWeights.worth(shapes, meeting);
         auto& mine = prospects[slot(side)];

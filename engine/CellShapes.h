@@ -14,8 +14,9 @@ namespace kesto::engine {
 // read from the cells around it, with its worth to play there and, summed
 // over all the empty cells, each side's prospects as a position is judged.
 // A stone put down or lifted only marks the cells whose lines it crosses;
-// their worth is read again when it is next asked for. So the forced-win searches, which put down and lift many
-// stones and never ask, pay next to nothing for it.
+// their worth is read again when it is next asked for. So the forced-win
+// searches, which put down and lift many stones and never ask, pay next to
+// nothing for it.
 class CellShapes {
 public:
     CellShapes();

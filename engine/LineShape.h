@@ -34,6 +34,7 @@ public:
     static constexpr std::size_t kDirections = 4; // across, down and both diagonals
     using Code = std::uint16_t;
     using Codes = std::array<Code, kDirections>; // a cell's four lines
+    using Shapes = std::array<Shape, kDirections>;
     // What a neighbour holds: a stone of either side, or the board's edge.
     static constexpr Code kEmpty = 0;
     static constexpr Code kEdge = 3;
@@ -48,6 +49,15 @@ public:
 
     // The shape a stone of `side` on the cell would make along this line.
     static Shape shapeOf(Code code, Side side) { return table()[code].at(slot(side)); }
+    // The shapes a stone of `side` would make along each of a cell's lines.
+    static Shapes shapesOf(const Codes& codes, Side side)
+    {
+        Shapes shapes{};
+        for (std::size_t direction = 0; direction < kDirections; ++direction) {
+            shapes[direction] = shapeOf(codes[direction], side);
+        }
+        return shapes;
+    }
 
     static constexpr std::size_t kCodes = std::size_t{1} << (4 * kReach); // every line there is
 

@@ -17,16 +17,15 @@ void addTo(std::array<std::int16_t, N>& into, const std::array<std::int16_t, N>&
 ShapeTally ShapeTally::ofCell(const LineCode::Codes& codes, Side side)
 {
     ShapeTally tally;
-    std::array<Shape, LineCode::kDirections> shapes{};
-    for (std::size_t direction = 0; direction < LineCode::kDirections; ++direction) {
-        shapes[direction] = LineCode::shapeOf(codes[direction], side);
-        ++tally.lines.at(static_cast<std::size_t>(shapes[direction]));
+    const LineCode::Shapes shapes = LineCode::shapesOf(codes, side);
+    for (Shape shape : shapes) {
+        ++tally.lines.at(static_cast<std::size_t>(shape));
     }
     ++tally.meetings.at(static_cast<std::size_t>(meetingOf(shapes)));
     return tally;
 }
 
-Meeting ShapeTally::meetingOf(const std::array<Shape, LineCode::kDirections>& shapes)
+Meeting ShapeTally::meetingOf(const LineCode::Shapes& shapes)
 {
     int fours = 0;
     int threes = 0;

@@ -24,7 +24,7 @@ struct ShapeTally {
     // What a stone of `side` on a cell with these lines would make.
     static ShapeTally ofCell(const LineCode::Codes& codes, Side side);
     // What the four lines of a cell make together.
-    static Meeting meetingOf(const std::array<Shape, LineCode::kDirections>& shapes);
+    static Meeting meetingOf(const LineCode::Shapes& shapes);
 
     std::int16_t lineCount(Shape shape) const { return lines.at(static_cast<std::size_t>(shape)); }
     std::int16_t meetingCount(Meeting meeting) const { return meetings.at(static_cast<std::size_t>(meeting)); }

@@ -27,7 +27,7 @@ struct ShapeWeights {
 
     // The same for one cell, from the shapes of its four lines and what they
     // make together.
-    constexpr int worth(const std::array<Shape, LineCode::kDirections>& shapes, Meeting meeting) const
+    constexpr int worth(const LineCode::Shapes& shapes, Meeting meeting) const
     {
         int sum = meetings[static_cast<std::size_t>(meeting)];
         for (Shape shape : shapes) {
