@@ -12,10 +12,20 @@ namespace {
 
 constexpr std::size_t kBranching = 12; // moves searched where nothing is forced
 constexpr int kLeafFours = 4;          // fours looked at beyond the horizon
-// Late quiet moves are first searched this much shallower.
-constexpr int kReduction = 1;
+// Late moves are first searched shallower: from the fourth on by a ply,
+// where some depth is left, and from the seventh on by two, where much is.
 constexpr std::size_t kFullDepthMoves = 3;
 constexpr int kLeastDepthToReduce = 3;
+constexpr std::size_t kTwiceReducedFrom = 6;
+constexpr int kLeastDepthToReduceTwice = 5;
+
+int reductionOf(std::size_t index, int depth)
+{
+    if (index < kFullDepthMoves || depth < kLeastDepthToReduce) {
+        return 0;
+    }
+    return index >= kTwiceReducedFrom && depth >= kLeastDepthToReduceTwice ? 2 : 1;
+}
 
 std::size_t at(int index)
 {
@@ -174,11 +184,11 @@ int Search::searchMoves(MoveList& moves, int depth, int ply, int alpha, int beta
         if (index == 0) {
             score = -node(depth - 1, ply + 1, -beta, -alpha, next);
         } else {
-            // A late move that does not look forcing is first tried shallower.
-            const bool reduce = index >= kFullDepthMoves && depth >= kLeastDepthToReduce;
-            const int reduced = depth - 1 - (reduce ? kReduction : 0);
-            score = -node(reduced, ply + 1, -alpha - 1, -alpha, next);
-            if (score > alpha && reduce) {
+            // A late move is first tried shallower, and in full only if it
+            // looks better than the best so far.
+            const int reduction = reductionOf(index, depth);
+            score = -node(depth - 1 - reduction, ply + 1, -alpha - 1, -alpha, next);
+            if (score > alpha && reduction > 0) {
                 score = -node(depth - 1, ply + 1, -alpha - 1, -alpha, next);
             }
             if (score > alpha && score < beta) {
