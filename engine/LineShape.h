@@ -52,9 +52,10 @@ public:
     // The shapes a stone of `side` would make along each of a cell's lines.
     static Shapes shapesOf(const Codes& codes, Side side)
     {
+        const Table& shapesByCode = table();
         Shapes shapes{};
         for (std::size_t direction = 0; direction < kDirections; ++direction) {
-            shapes[direction] = shapeOf(codes[direction], side);
+            shapes[direction] = shapesByCode[codes[direction]][slot(side)];
         }
         return shapes;
     }
