@@ -34,24 +34,29 @@ public:
     // counted afresh.
     ShapeTally tally(Side side) const;
 
-    // The board with a border as wide as a line reaches, so that reading
-    // along a line never needs a bounds check: the border reads as edge.
-    static constexpr int kBorder = LineCode::kReach;
-    static constexpr int kWidth = kBoardSide + 2 * kBorder;
+    // Every line of the board (rows, columns and both diagonals) packed two
+    // bits a cell, with a line's reach of edge at either end: the cells
+    // around a cell along a line are read in one shift, and reading never
+    // needs a bounds check.
+    using LineWord = std::uint64_t;
+    static constexpr std::size_t kLineCount = 2 * kBoardSide + 2 * (2 * kBoardSide - 1);
+    static_assert(2 * (kBoardSide + 2 * LineCode::kReach) <= 64, "a line fits its word");
 
 private:
     static constexpr std::size_t kWords = 2; // a bit a cell, cells 1..kCellCount
     using CellSet = std::array<std::uint64_t, kWords>;
 
     void refresh(CellIndex cell);
-    LineCode::Code codeOf(int padded, int step) const;
+    void setMark(CellIndex cell, LineCode::Code mark);
+    void markChanged(CellIndex cell);
+    bool isEmpty(CellIndex cell) const;
     LineCode::Codes codesOf(CellIndex cell) const;
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
     static constexpr std::size_t kTurns = 2;
     using Prospects = std::array<int, kTurns>; // by Turn
 
-    std::array<LineCode::Code, kWidth * kWidth> marks_{};
+    std::array<LineWord, kLineCount> lines_{};
     // By cell, then by side.
     std::array<std::array<int, 2>, kCellCount + 1> worth_{};
     std::array<std::array<Prospects, 2>, kCellCount + 1> prospects_{};

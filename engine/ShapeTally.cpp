@@ -25,20 +25,6 @@ ShapeTally ShapeTally::ofCell(const LineCode::Codes& codes, Side side)
     return tally;
 }
 
-Meeting ShapeTally::meetingOf(const LineCode::Shapes& shapes)
-{
-    int fours = 0;
-    int threes = 0;
-    for (Shape shape : shapes) {
-        fours += shape == Shape::Four ? 1 : shape >= Shape::OpenFour ? 2 : 0;
-        threes += shape == Shape::ThreeOpen ? 1 : 0;
-    }
-    return fours >= 2                ? Meeting::TwoFours
-           : fours == 1 && threes >= 1 ? Meeting::FourThree
-           : threes >= 2               ? Meeting::TwoThrees
-                                       : Meeting::None;
-}
-
 ShapeTally& ShapeTally::operator+=(const ShapeTally& other)
 {
     addTo(lines, other.lines);

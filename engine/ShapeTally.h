@@ -23,8 +23,21 @@ struct ShapeTally {
 
     // What a stone of `side` on a cell with these lines would make.
     static ShapeTally ofCell(const LineCode::Codes& codes, Side side);
-    // What the four lines of a cell make together.
-    static Meeting meetingOf(const LineCode::Shapes& shapes);
+    // What the four lines of a cell make together. Read for both sides of
+    // every cell a stone changes, so kept where it can be inlined.
+    static constexpr Meeting meetingOf(const LineCode::Shapes& shapes)
+    {
+        int fours = 0;
+        int threes = 0;
+        for (Shape shape : shapes) {
+            fours += shape == Shape::Four ? 1 : shape >= Shape::OpenFour ? 2 : 0;
+            threes += shape == Shape::ThreeOpen ? 1 : 0;
+        }
+        return fours >= 2                  ? Meeting::TwoFours
+               : fours == 1 && threes >= 1 ? Meeting::FourThree
+               : threes >= 2               ? Meeting::TwoThrees
+                                           : Meeting::None;
+    }
 
     std::int16_t lineCount(Shape shape) const { return lines.at(static_cast<std::size_t>(shape)); }
     std::int16_t meetingCount(Meeting meeting) const { return meetings.at(static_cast<std::size_t>(meeting)); }

@@ -25,16 +25,6 @@ struct ShapeWeights {
         return sum;
     }
 
-    // The same for one cell, from the shapes of its four lines and what they
-    // make together.
-    constexpr int worth(const LineCode::Shapes& shapes, Meeting meeting) const
-    {
-        int sum = meetings[static_cast<std::size_t>(meeting)];
-        for (Shape shape : shapes) {
-            sum += lines[static_cast<std::size_t>(shape)];
-        }
-        return sum;
-    }
 };
 
 // What a stone on a cell is worth to play there: what orders the moves.
