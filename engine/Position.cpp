@@ -82,30 +82,31 @@ void Position::countWindows(CellIndex cell, Side side, int change)
         const int before = counts[mine];
         const int after = before + change;
         counts[mine] = after;
-        // Only windows of two stones or more for a side are marked.
-        const bool forMine = counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3;
-        const bool forTheirs = (before == 0 || after == 0) && counts[theirs] >= kLineLength - 3;
-        if (forMine || forTheirs) {
-            mark(window);
+        // Only windows of two stones or more for a side are marked: the
+        // stone's side's mark changes with its count, the other side's
+        // when the window opens or closes to it.
+        if (counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3) {
+            mark(window, mine);
+        }
+        if ((before == 0 || after == 0) && counts[theirs] >= kLineLength - 3) {
+            mark(window, theirs);
         }
     }
 }
 
-void Position::mark(int window)
+void Position::mark(int window, std::size_t side)
 {
     const auto& counts = counts_[at(window)];
     const std::size_t word = at(window) / 64;
     const std::uint64_t bit = std::uint64_t{1} << (at(window) % 64);
-    auto& twos = marked_[static_cast<std::size_t>(Fill::Two)];
-    auto& more = marked_[static_cast<std::size_t>(Fill::ThreeOrFour)];
-    for (std::size_t side = 0; side < 2; ++side) {
-        const int mine = counts[side];
-        const bool open = counts[1 - side] == 0;
-        const bool two = open && mine == kLineLength - 3;
-        const bool threeOrFour = open && (mine == kLineLength - 2 || mine == kLineLength - 1);
-        twos[side][word] = two ? twos[side][word] | bit : twos[side][word] & ~bit;
-        more[side][word] = threeOrFour ? more[side][word] | bit : more[side][word] & ~bit;
-    }
+    std::uint64_t& twos = marked_[static_cast<std::size_t>(Fill::Two)][side][word];
+    std::uint64_t& more = marked_[static_cast<std::size_t>(Fill::ThreeOrFour)][side][word];
+    const int mine = counts[side];
+    const bool open = counts[1 - side] == 0;
+    const bool two = open && mine == kLineLength - 3;
+    const bool threeOrFour = open && (mine == kLineLength - 2 || mine == kLineLength - 1);
+    twos = two ? twos | bit : twos & ~bit;
+    more = threeOrFour ? more | bit : more & ~bit;
 }
 
 bool Position::completes(CellIndex cell, Side side)

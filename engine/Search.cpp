@@ -11,6 +11,9 @@ namespace kesto::engine {
 namespace {
 
 constexpr std::size_t kBranching = 12; // moves searched where nothing is forced
+// Fewer near the horizon, where a move's worth is little more than its
+// look: the best-looking six with one ply left, nine with two.
+constexpr std::array<std::size_t, 2> kBranchingNearHorizon{6, 9};
 constexpr int kLeafFours = 4;          // fours looked at beyond the horizon
 // Late moves are first searched shallower: from the fourth on by a ply,
 // where some depth is left, and from the seventh on by two, where much is.
@@ -30,6 +33,11 @@ int reductionOf(std::size_t index, int depth)
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
+}
+
+std::size_t branchingAt(int depth)
+{
+    return at(depth) <= kBranchingNearHorizon.size() ? kBranchingNearHorizon.at(at(depth - 1)) : kBranching;
 }
 
 } // namespace
@@ -126,7 +134,7 @@ int Search::node(int depth, int ply, int alpha, int beta, Side side)
     }
 
     MoveList moves;
-    candidates(position_, side, mine, theirs, kBranching, moves);
+    candidates(position_, side, mine, theirs, branchingAt(depth), moves);
     if (moves.empty()) {
         return 0; // a full board: no one wins
     }

@@ -14,9 +14,9 @@ namespace kesto::engine {
 struct Threats;
 
 // The main search: iterative-deepening principal variation search over the
-// root moves, with the transposition table, killer moves and late-move
-// reductions. Answers to a four cost no depth; at the leaves, a short
-// forced win by fours counts as a win.
+// root moves, with the transposition table, killer moves, late-move
+// reductions and fewer moves looked at near the horizon. Answers to a four
+// cost no depth; at the leaves, a short forced win by fours counts as a win.
 class Search {
 public:
     using CellScores = std::array<int, kCellCount + 1>;
