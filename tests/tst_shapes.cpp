@@ -42,6 +42,25 @@ LineCode::Code codeOf(const QString& line, Side side)
     return code;
 }
 
+// The nine cells of the line through (row, column) that steps by
+// (rowStep, columnStep), drawn as above for `side`, walked on the board.
+QString lineThrough(const kesto::Board& board, int row, int column, int rowStep, int columnStep, Side side)
+{
+    const std::int16_t own = side == Side::Own ? 1 : 2;
+    QString line;
+    for (int offset = -LineCode::kReach; offset <= LineCode::kReach; ++offset) {
+        const int r = row + offset * rowStep;
+        const int c = column + offset * columnStep;
+        if (!kesto::onBoard(r, c)) {
+            line += '#';
+        } else {
+            const std::int16_t stone = board.at(kesto::cellAt(r, c));
+            line += stone == kesto::kEmpty ? '.' : stone == own ? 'X' : 'O';
+        }
+    }
+    return line;
+}
+
 } // namespace
 
 class TestShapes : public QObject {
@@ -51,6 +70,7 @@ private slots:
     void readsEachLine_data();
     void readsEachLine();
     void keepsTheCellsWorthStoneByStone();
+    void readsEveryLineOfTheBoard();
     void putsAForkFirst();
 };
 
@@ -129,6 +149,47 @@ void TestShapes::keepsTheCellsWorthStoneByStone()
                     }
                 }
             }
+        }
+    }
+}
+
+void TestShapes::readsEveryLineOfTheBoard()
+{
+    // What the position makes of each empty cell's four lines, summed over
+    // the board, against the lines walked cell by cell across, down and
+    // along both diagonals: edges and corners included, on boards from
+    // nearly empty to nearly full.
+    std::mt19937 random(10122026);
+    for (int trial = 0; trial < 60; ++trial) {
+        kesto::Board board;
+        Position position;
+        const int stones = static_cast<int>(random() % 90);
+        for (int stone = 0; stone < stones; ++stone) {
+            const auto cell = static_cast<CellIndex>(1 + random() % kesto::kCellCount);
+            if (position.isEmpty(cell)) {
+                const Side side = stone % 2 == 0 ? Side::Own : Side::Opponent;
+                position.place(cell, side);
+                board.at(cell) = side == Side::Own ? 1 : 2;
+            }
+        }
+        for (Side side : {Side::Own, Side::Opponent}) {
+            kesto::engine::ShapeTally walked;
+            for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+                if (board.at(cell) != kesto::kEmpty) {
+                    continue;
+                }
+                const int row = kesto::rowOf(cell);
+                const int column = kesto::columnOf(cell);
+                LineCode::Shapes shapes{};
+                const std::array<std::pair<int, int>, LineCode::kDirections> steps{{{0, 1}, {1, 0}, {1, 1}, {1, -1}}};
+                for (std::size_t d = 0; d < steps.size(); ++d) {
+                    const QString line = lineThrough(board, row, column, steps[d].first, steps[d].second, side);
+                    shapes[d] = LineCode::shapeOf(codeOf(line, side), side);
+                    ++walked.lines.at(static_cast<std::size_t>(shapes[d]));
+                }
+                ++walked.meetings.at(static_cast<std::size_t>(kesto::engine::ShapeTally::meetingOf(shapes)));
+            }
+            QCOMPARE(position.shapeTally(side), walked);
         }
     }
 }
