@@ -86,23 +86,23 @@ void Position::countWindows(CellIndex cell, Side side, int change)
         // stone's side's mark changes with its count, the other side's
         // when the window opens or closes to it.
         if (counts[theirs] == 0 && std::max(before, after) >= kLineLength - 3) {
-            mark(window, mine);
+            mark(window, side);
         }
         if ((before == 0 || after == 0) && counts[theirs] >= kLineLength - 3) {
-            mark(window, theirs);
+            mark(window, opponent(side));
         }
     }
 }
 
-void Position::mark(int window, std::size_t side)
+void Position::mark(int window, Side side)
 {
     const auto& counts = counts_[at(window)];
     const std::size_t word = at(window) / 64;
     const std::uint64_t bit = std::uint64_t{1} << (at(window) % 64);
-    std::uint64_t& twos = marked_[static_cast<std::size_t>(Fill::Two)][side][word];
-    std::uint64_t& more = marked_[static_cast<std::size_t>(Fill::ThreeOrFour)][side][word];
-    const int mine = counts[side];
-    const bool open = counts[1 - side] == 0;
+    std::uint64_t& twos = marked_[static_cast<std::size_t>(Fill::Two)][slot(side)][word];
+    std::uint64_t& more = marked_[static_cast<std::size_t>(Fill::ThreeOrFour)][slot(side)][word];
+    const int mine = counts[slot(side)];
+    const bool open = counts[slot(opponent(side))] == 0;
     const bool two = open && mine == kLineLength - 3;
     const bool threeOrFour = open && (mine == kLineLength - 2 || mine == kLineLength - 1);
     twos = two ? twos | bit : twos & ~bit;

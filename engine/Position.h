@@ -103,7 +103,7 @@ private:
     }();
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
     void countWindows(CellIndex cell, Side side, int change);
-    void mark(int window, std::size_t side); // by slot
+    void mark(int window, Side side);
 
     static constexpr std::size_t kWords = (Geometry::kWindowCount + 63) / 64;
     using WindowSet = std::array<std::uint64_t, kWords>;
