@@ -24,7 +24,6 @@ struct ShapeWeights {
         }
         return sum;
     }
-
 };
 
 // What a stone on a cell is worth to play there: what orders the moves.

@@ -159,6 +159,7 @@ void TestShapes::readsEveryLineOfTheBoard()
     // the board, against the lines walked cell by cell across, down and
     // along both diagonals: edges and corners included, on boards from
     // nearly empty to nearly full.
+    const std::array<std::pair<int, int>, LineCode::kDirections> steps{{{0, 1}, {1, 0}, {1, 1}, {1, -1}}};
     std::mt19937 random(10122026);
     for (int trial = 0; trial < 60; ++trial) {
         kesto::Board board;
@@ -181,7 +182,6 @@ void TestShapes::readsEveryLineOfTheBoard()
                 const int row = kesto::rowOf(cell);
                 const int column = kesto::columnOf(cell);
                 LineCode::Shapes shapes{};
-                const std::array<std::pair<int, int>, LineCode::kDirections> steps{{{0, 1}, {1, 0}, {1, 1}, {1, -1}}};
                 for (std::size_t d = 0; d < steps.size(); ++d) {
                     const QString line = lineThrough(board, row, column, steps[d].first, steps[d].second, side);
                     shapes[d] = LineCode::shapeOf(codeOf(line, side), side);
