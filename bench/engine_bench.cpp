@@ -9,6 +9,7 @@
 #include "Arguments.h"
 #include "brain/Coordinates.h"
 #include "engine/Engine.h"
+#include "engine/Score.h"
 #include "game/LineTest.h"
 
 #include <algorithm>
@@ -33,18 +34,24 @@ constexpr const char* kUsage =
     "Plays the computer against a simple opponent (take a win, else block a four, else the\n"
     "best quick score) and against itself, and prints results and think times. The\n"
     "defaults take about 40 minutes on one core.\n"
-    "  --games N           games against the simple opponent (default 200; each opening twice)\n"
+    "  --games N           games against the simple opponent (default 200)\n"
     "  --time MS           time per move (default 350)\n"
     "  --opening-stones K  random opening: K stones a side in the middle 4 x 4 (default 1)\n"
+    "  --moving C          against the simple opponent, the computer moves first, second\n"
+    "                      or both (default both: each opening twice)\n"
     "  --self-play N       games against itself (default as many as --games)\n"
     "  --level L           easy, medium, hard or strongest (default strongest)\n"
     "  --help              this text\n";
+
+// Which side of each opening the computer takes against the simple opponent.
+enum class Moving { First, Second, Both };
 
 struct Options {
     int games = 200;
     std::chrono::milliseconds budget{350};
     int openingStones = 1;
     std::optional<int> selfPlayGames;
+    Moving moving = Moving::Both;
     Strength strength = Strength::Strongest;
 };
 
@@ -63,6 +70,12 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             options.openingStones = static_cast<int>(wholeNumber(value, 0, 8, argument));
         } else if (argument == "--self-play") {
             options.selfPlayGames = static_cast<int>(wholeNumber(value, 0, 100000, argument));
+        } else if (argument == "--moving") {
+            if (value == "first" || value == "second" || value == "both") {
+                options.moving = value == "first" ? Moving::First : value == "second" ? Moving::Second : Moving::Both;
+            } else {
+                throw std::runtime_error("--moving must be first, second or both, not \"" + value + "\"");
+            }
         } else if (argument == "--level") {
             const auto strength = kesto::engine::strengthFromName(value);
             if (!strength) {
@@ -86,6 +99,15 @@ struct Tally {
     std::vector<double> thinkMs;
     std::vector<int> depths; // of the searches that ran
     int overBudget = 0;
+    // Games in which the computer's own search proved it lost against best
+    // play, and how many of those the simple opponent went on to win.
+    int seenLost = 0;
+    int seenLostAndLost = 0;
+};
+
+struct Game {
+    std::vector<CellIndex> stones; // the opening's first, players alternating
+    int seenLostAt = 0; // stones on the board when the computer first saw a forced loss; 0: never
 };
 
 bool wins(Board& board, CellIndex cell, std::int16_t player)
@@ -131,10 +153,10 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
 }
 
 // One game; returns the winner (0 for a full board). Player 1 moves first.
-// `record` receives every stone, the opening's first, players alternating.
 int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& options, Tally& tally,
-         std::vector<CellIndex>& record)
+         Game& game)
 {
+    std::vector<CellIndex>& record = game.stones;
     const int openingStones = options.openingStones;
     const std::chrono::milliseconds budget = options.budget;
     std::mt19937 random(seed);
@@ -166,6 +188,9 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
             if (engine.lastDepth() > 0) {
                 tally.depths.push_back(engine.lastDepth());
             }
+            if (!engineVsEngine && engine.lastScore() < -kesto::engine::kDecided && game.seenLostAt == 0) {
+                game.seenLostAt = static_cast<int>(record.size());
+            }
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             tally.thinkMs.push_back(ms);
             if (ms > static_cast<double>(budget.count())) {
@@ -182,11 +207,17 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
     return 0;
 }
 
-void printGame(const char* what, const std::vector<CellIndex>& record)
+void printLoss(bool engineFirst, const Game& game)
 {
-    // In the form brain_match reads openings in, so it can be replayed.
-    std::printf("%s:", what);
-    for (CellIndex cell : record) {
+    // After the colon, in the form brain_match reads openings in, so that it
+    // can be replayed.
+    std::printf("lost, moving %s, ", engineFirst ? "first" : "second");
+    if (game.seenLostAt == 0) {
+        std::printf("never seen lost:");
+    } else {
+        std::printf("seen lost with %d stones down:", game.seenLostAt);
+    }
+    for (CellIndex cell : game.stones) {
         std::printf(" %s", kesto::brain::coordinates(cell).c_str());
     }
     std::printf("\n");
@@ -203,6 +234,31 @@ void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
                 "over the %lld ms budget: %d of %zu moves | median search depth %d\n",
                 name, tally.wins, tally.draws, tally.losses, median, longest,
                 static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size(), depth);
+}
+
+// The games against the simple opponent: with Moving::Both each opening
+// twice, the computer moving first and then second; else each opening once.
+Tally playBaseline(const Options& options)
+{
+    Tally tally;
+    for (int number = 0; number < options.games; ++number) {
+        const bool both = options.moving == Moving::Both;
+        const bool engineFirst = both ? number % 2 == 0 : options.moving == Moving::First;
+        const auto opening = static_cast<unsigned>(both ? number / 2 : number);
+        Game game;
+        const int winner = play(false, engineFirst, opening, options, tally, game);
+        const int engine = engineFirst ? 1 : 2;
+        const bool lost = winner != 0 && winner != engine;
+        if (lost) {
+            printLoss(engineFirst, game);
+        }
+        if (game.seenLostAt != 0) {
+            ++tally.seenLost;
+            tally.seenLostAndLost += lost ? 1 : 0;
+        }
+        (winner == 0 ? tally.draws : winner == engine ? tally.wins : tally.losses)++;
+    }
+    return tally;
 }
 
 } // namespace
@@ -226,25 +282,16 @@ int main(int argc, char* argv[])
                 options.games, static_cast<long long>(budget.count()), options.openingStones,
                 std::string(kesto::engine::strengthName(options.strength)).c_str());
 
-    Tally versusBaseline;
-    for (int game = 0; game < options.games; ++game) {
-        const bool engineFirst = game % 2 == 0;
-        const auto opening = static_cast<unsigned>(game / 2);
-        std::vector<CellIndex> record;
-        const int winner = play(false, engineFirst, opening, options, versusBaseline, record);
-        const int engine = engineFirst ? 1 : 2;
-        if (winner != 0 && winner != engine) {
-            printGame(engineFirst ? "lost, moving first" : "lost, moving second", record);
-        }
-        (winner == 0 ? versusBaseline.draws : winner == engine ? versusBaseline.wins : versusBaseline.losses)++;
-    }
+    Tally versusBaseline = playBaseline(options);
     report("engine vs baseline", versusBaseline, budget);
+    std::printf("%-22s its search proved it lost in %d games; the simple opponent won %d of them\n", "",
+                versusBaseline.seenLost, versusBaseline.seenLostAndLost);
 
     Tally selfPlay;
     const int selfPlayGames = options.selfPlayGames.value_or(options.games);
     for (int game = 0; game < selfPlayGames; ++game) {
-        std::vector<CellIndex> record;
-        const int winner = play(true, true, static_cast<unsigned>(1000 + game), options, selfPlay, record);
+        Game played;
+        const int winner = play(true, true, static_cast<unsigned>(1000 + game), options, selfPlay, played);
         (winner == 0 ? selfPlay.draws : winner == 1 ? selfPlay.wins : selfPlay.losses)++;
     }
     if (selfPlayGames > 0) {

@@ -123,6 +123,7 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chron
     table_.nextMove();
     follow(board, player);
     lastDepth_ = 0;
+    lastScore_ = 0;
     lastNodes_ = 0;
     if (position_.stones() == kCellCount) {
         return 0;
@@ -242,6 +243,7 @@ CellIndex Engine::search(MoveList& roots, int maxDepth, bool checked, Deadline& 
         lastNodes_ = search.nodes();
     }
     lastDepth_ = outcome.depth;
+    lastScore_ = outcome.score;
     if (outcome.score > kDecided || !checked) {
         return outcome.move;
     }

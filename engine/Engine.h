@@ -43,6 +43,10 @@ public:
 
     // How deep the last search went, in plies, and how many positions it saw.
     int lastDepth() const { return lastDepth_; }
+    // What the last search made of the position for the player who moved
+    // (see Score.h: beyond kDecided a forced win, below -kDecided a forced
+    // loss); 0 when the move needed no search.
+    int lastScore() const { return lastScore_; }
     long lastNodes() const { return lastNodes_; }
 
     // A quick score of playing `cell` for `player`: what it builds for the
@@ -77,6 +81,7 @@ private:
     ForcedWin forcedWin_;
     std::mt19937 random_;
     int lastDepth_ = 0;
+    int lastScore_ = 0;
     long lastNodes_ = 0;
 };
 

@@ -25,6 +25,7 @@ check() {
 
 check engine_bench "--games many" "$build/engine_bench"
 check engine_bench "--level ninja" "$build/engine_bench"
+check engine_bench "--moving sideways" "$build/engine_bench"
 check engine_bench "200" "$build/engine_bench"
 check brain_match "--time soon a b" "$build/brain_match"
 check brain_match "only-one-engine" "$build/brain_match"

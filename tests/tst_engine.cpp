@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 #include "engine/FirstSafe.h"
 #include "engine/ForcedWin.h"
+#include "engine/Score.h"
 #include "engine/TimeKeeper.h"
 #include "game/LineTest.h"
 
@@ -86,6 +87,7 @@ private slots:
     void findsAForcedWinByThreesAndPlaysItOut();
     void stopsAForcedWinByThreesBeforeItStarts();
     void delaysAForcedLoss();
+    void saysWhatItsSearchFound();
     void winsAndBlocksOnRandomBoards();
     void opensInTheMiddleAndVaries();
     void answersLegallyUnderATightBudget();
@@ -346,6 +348,24 @@ void TestEngine::delaysAForcedLoss()
     Engine engine(5);
     const CellIndex move = engine.chooseMove(position({1, 2, 91}, {44, 45, 46, 47}), kComputer, kBudget);
     QVERIFY2(move == 43 || move == 48, qPrintable(QString::number(move)));
+}
+
+void TestEngine::saysWhatItsSearchFound()
+{
+    using kesto::engine::kDecided;
+    Engine engine(6);
+    // Two open threes far apart: one stone stops only one of them, so the
+    // search proves every move lost.
+    engine.chooseMove(position({1, 10, 91, 100}, {13, 14, 15, 73, 74, 75}), kComputer, kBudget);
+    QVERIFY2(engine.lastScore() < -kDecided, qPrintable(QString::number(engine.lastScore())));
+    // A four to block needs no search, and says nothing of the last one.
+    engine.chooseMove(position({43, 1}, {44, 45, 46, 47}), kComputer, kBudget);
+    QCOMPARE(engine.lastScore(), 0);
+    // A quiet opening is searched and nothing is decided.
+    engine.chooseMove(position({45, 56}, {44, 55}), kComputer, kBudget);
+    QVERIFY(engine.lastDepth() > 0);
+    QVERIFY2(engine.lastScore() >= -kDecided && engine.lastScore() <= kDecided,
+             qPrintable(QString::number(engine.lastScore())));
 }
 
 void TestEngine::winsAndBlocksOnRandomBoards()
