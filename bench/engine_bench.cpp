@@ -97,7 +97,8 @@ struct Tally {
     int draws = 0;
     int losses = 0;
     std::vector<double> thinkMs;
-    std::vector<int> depths; // of the searches that ran
+    std::vector<double> searchedMs; // of the moves that were searched, not forced
+    std::vector<int> depths;        // of the searches that ran
     int overBudget = 0;
     // Games in which the computer's own search proved it lost against best
     // play, and how many of those the simple opponent went on to win.
@@ -185,14 +186,15 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
             const auto start = Clock::now();
             kesto::engine::Engine& engine = mover == 1 ? first : second;
             cell = engine.chooseMove(board, mover, budget);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            tally.thinkMs.push_back(ms);
             if (engine.lastDepth() > 0) {
                 tally.depths.push_back(engine.lastDepth());
+                tally.searchedMs.push_back(ms);
             }
             if (!engineVsEngine && engine.lastScore() < -kesto::engine::kDecided && game.seenLostAt == 0) {
                 game.seenLostAt = static_cast<int>(record.size());
             }
-            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-            tally.thinkMs.push_back(ms);
             if (ms > static_cast<double>(budget.count())) {
                 ++tally.overBudget;
             }
@@ -223,17 +225,27 @@ void printLoss(bool engineFirst, const Game& game)
     std::printf("\n");
 }
 
-void report(const char* name, Tally& tally, std::chrono::milliseconds budget)
+template <typename T>
+T medianOf(std::vector<T> values)
 {
-    std::sort(tally.thinkMs.begin(), tally.thinkMs.end());
-    const double median = tally.thinkMs.empty() ? 0 : tally.thinkMs[tally.thinkMs.size() / 2];
-    const double longest = tally.thinkMs.empty() ? 0 : tally.thinkMs.back();
-    std::sort(tally.depths.begin(), tally.depths.end());
-    const int depth = tally.depths.empty() ? 0 : tally.depths[tally.depths.size() / 2];
-    std::printf("%-22s wins %3d  draws %3d  losses %3d | think ms: median %6.1f  max %6.1f  "
-                "over the %lld ms budget: %d of %zu moves | median search depth %d\n",
-                name, tally.wins, tally.draws, tally.losses, median, longest,
-                static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size(), depth);
+    if (values.empty()) {
+        return T{};
+    }
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+void report(const char* name, const Tally& tally, std::chrono::milliseconds budget)
+{
+    const double longest = tally.thinkMs.empty() ? 0 : *std::max_element(tally.thinkMs.begin(), tally.thinkMs.end());
+    // Most moves against the simple opponent need no thought (a block, a
+    // forced win played out), so the median of the searched moves says
+    // more of how the time is used.
+    std::printf("%-22s wins %3d  draws %3d  losses %3d | think ms: median %6.1f (searched moves %6.1f)  "
+                "max %6.1f  over the %lld ms budget: %d of %zu moves | median search depth %d\n",
+                name, tally.wins, tally.draws, tally.losses, medianOf(tally.thinkMs), medianOf(tally.searchedMs),
+                longest, static_cast<long long>(budget.count()), tally.overBudget, tally.thinkMs.size(),
+                medianOf(tally.depths));
 }
 
 // The games against the simple opponent: with Moving::Both each opening
