@@ -16,8 +16,6 @@ using kesto::engine::Engine;
 
 namespace {
 
-constexpr std::int16_t kComputer = 3;
-constexpr std::int16_t kHuman = 1;
 constexpr std::chrono::milliseconds kBudget{300};
 
 Board position(const QList<int>& computer, const QList<int>& human)

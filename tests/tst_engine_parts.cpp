@@ -13,13 +13,6 @@
 using kesto::Board;
 using kesto::CellIndex;
 
-namespace {
-
-constexpr std::int16_t kComputer = 3;
-constexpr std::int16_t kHuman = 1;
-
-} // namespace
-
 class TestEngineParts : public QObject {
     Q_OBJECT
 
