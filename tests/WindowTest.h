@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
@@ -78,6 +80,28 @@ inline void tick(QTimer* timer, int ticks = 1)
 inline void clickCell(const QWidget* window, int cell)
 {
     QTest::mouseClick(cellTarget(window, cell), Qt::LeftButton);
+}
+
+// A click on "&Reset".
+inline void clickReset(const QWidget* window)
+{
+    QTest::mouseClick(control<QPushButton>(window, QStringLiteral("Command1")), Qt::LeftButton);
+}
+
+// A click on a choice of opponent: 0 for two players, 1 for the computer.
+inline void clickMode(const QWidget* window, int index)
+{
+    QTest::mouseClick(control<QRadioButton>(window, QStringLiteral("Option1(%1)").arg(index)), Qt::LeftButton);
+}
+
+// How many stones `player` has on the window's board.
+inline int stonesOf(const kesto::ui::Form1& window, int player)
+{
+    int stones = 0;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        stones += window.game().state().board.at(cell) == player ? 1 : 0;
+    }
+    return stones;
 }
 
 inline void clickCells(const QWidget* window, std::initializer_list<int> cells)

@@ -4,9 +4,6 @@
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-
 #include <memory>
 
 using kesto::dialogs::Form2;
@@ -16,15 +13,6 @@ using namespace windowtest;
 namespace {
 
 const QColor kYellow(255, 255, 0);
-
-int stonesOf(const Form1& window, int player)
-{
-    int stones = 0;
-    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
-        stones += window.game().state().board.at(cell) == player ? 1 : 0;
-    }
-    return stones;
-}
 
 } // namespace
 
@@ -43,8 +31,8 @@ private slots:
     void closingWhileTheComputerThinks();
 
 private:
-    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
-    void chooseComputer() { QTest::mouseClick(control<QRadioButton>(window.get(), QStringLiteral("Option1(1)")), Qt::LeftButton); }
+    void reset() { clickReset(window.get()); }
+    void chooseComputer() { clickMode(window.get(), 1); }
 
     std::unique_ptr<Form1> window;
 };

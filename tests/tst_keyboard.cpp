@@ -44,7 +44,7 @@ private slots:
 
 private:
     QWidget* board() const { return control<QWidget>(window.get(), QStringLiteral("Board")); }
-    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
+    void reset() { clickReset(window.get()); }
     // Tabs from the first control to the board, as a keyboard user would.
     void tabToTheBoard();
     void press(Qt::Key key, int times = 1)

@@ -50,7 +50,7 @@ private slots:
     void gameGoesOnWhileAboutIsOpen();
 
 private:
-    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
+    void reset() { clickReset(window.get()); }
     void about() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command2")), Qt::LeftButton); }
     QStringList bannerNow() const;
 

@@ -1,57 +1,25 @@
 // Playing the computer through the real window: its turn, which nothing a
-// player does can stall; Undo in both modes; who opens; the marker on its
-// last stone; and the context menu, whose choices outlive the run.
+// player does can stall; Undo in both modes; the marker on its last stone;
+// and the banner's ticks, which repaint only what changes.
 
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
 #include "ui/ComputerPlayer.h"
 
-#include <QAccessible>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QThreadPool>
 
 #include <memory>
 
 using kesto::dialogs::Form2;
-using kesto::engine::Strength;
 using kesto::ui::ComputerPlayer;
 using kesto::ui::Form1;
 using namespace windowtest;
 
-Q_DECLARE_METATYPE(Strength)
-
 namespace {
 
 constexpr int kComputer = 3;
-
-int stonesOf(const Form1& window, int player)
-{
-    int stones = 0;
-    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
-        stones += window.game().state().board.at(cell) == player ? 1 : 0;
-    }
-    return stones;
-}
-
-QString settingsFile()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("org.example.Kesto"),
-                     QStringLiteral("Kesto"))
-        .fileName();
-}
-
-void writeSettings(const QByteArray& content)
-{
-    QFile file(settingsFile());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 
 // Whether the cell shows the marker's dark ring just inside its circle.
 bool ringed(QWidget* window, int cell)
@@ -79,27 +47,15 @@ private slots:
     void undoAfterAWin_data();
     void undoAfterAWin();
     void undoNeedsAMove();
-    void computerOpens();
     void markerComesAndGoes();
-    void menuBelongsToTheBoardAndTheModeFrame();
-    void menuChoicesApplyAtTheNextResetAndAreKept();
-    void damagedSettingsGiveTheDefaults_data();
-    void damagedSettingsGiveTheDefaults();
     void bannerTicksShowWhatAFullPaintShows();
 
 private:
-    void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
-    void chooseMode(int index)
-    {
-        QTest::mouseClick(control<QRadioButton>(window.get(), QStringLiteral("Option1(%1)").arg(index)),
-                          Qt::LeftButton);
-    }
+    void reset() { clickReset(window.get()); }
+    void chooseMode(int index) { clickMode(window.get(), index); }
     void undoKey() { QTest::keySequence(window.get(), QKeySequence::Undo); }
-    QMenu* menu() const { return control<QMenu>(window.get(), QStringLiteral("GameMenu")); }
     QAction* action(const char* name) const { return control<QAction>(window.get(), QLatin1String(name)); }
     ComputerPlayer* computer() const { return window->findChild<ComputerPlayer*>(); }
-    // Opens the menu with a right click at `pos` and clicks its item `name`.
-    void chooseFromMenu(QPoint pos, const char* name);
 
     std::unique_ptr<Form1> window;
 };
@@ -107,7 +63,6 @@ private:
 void TestPlaying::initTestCase()
 {
     prepareWindowTests();
-    QFile::remove(settingsFile());
 }
 
 void TestPlaying::init()
@@ -121,23 +76,6 @@ void TestPlaying::cleanup()
 {
     window.reset();
     QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
-    QFile::remove(settingsFile());
-}
-
-void TestPlaying::chooseFromMenu(QPoint pos, const char* name)
-{
-    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
-    QTRY_VERIFY(menu()->isVisible());
-    QAction* item = action(name);
-    QMenu* holder = menu();
-    if (!menu()->actions().contains(item)) {
-        holder = control<QMenu>(window.get(), QStringLiteral("ComputerStrength"));
-        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier,
-                          menu()->actionGeometry(holder->menuAction()).center());
-        QTRY_VERIFY(holder->isVisible());
-    }
-    QTest::mouseClick(holder, Qt::LeftButton, Qt::NoModifier, holder->actionGeometry(item).center());
-    QTRY_VERIFY(!menu()->isVisible());
 }
 
 void TestPlaying::clicksDuringTheComputersTurnChangeNothing()
@@ -284,28 +222,6 @@ void TestPlaying::undoNeedsAMove()
     QCOMPARE(action("Undo")->shortcut(), QKeySequence(QKeySequence::Undo));
 }
 
-void TestPlaying::computerOpens()
-{
-    chooseFromMenu(Form1::cellRect(45).center(), "ComputerOpens");
-    QVERIFY(action("ComputerOpens")->isChecked());
-    chooseMode(1);
-    QElapsedTimer sinceReset;
-    reset();
-    sinceReset.start();
-    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
-    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
-    QVERIFY(sinceReset.elapsed() < 1000);
-    const QList<int> middle{45, 46, 55, 56};
-    QVERIFY(std::any_of(middle.begin(), middle.end(),
-                        [this](int cell) { return window->game().state().board.at(cell) == kComputer; }));
-    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
-    QVERIFY(!action("Undo")->isEnabled()); // nothing of the player's to take back
-
-    chooseMode(0); // a game between two people always opens with Player 1
-    reset();
-    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
-}
-
 void TestPlaying::markerComesAndGoes()
 {
     chooseMode(1);
@@ -330,91 +246,6 @@ void TestPlaying::markerComesAndGoes()
     clickCells(window.get(), {45, 46});
     QVERIFY(!ringed(window.get(), 45));
     QVERIFY(!ringed(window.get(), 46));
-}
-
-void TestPlaying::menuBelongsToTheBoardAndTheModeFrame()
-{
-    const auto opensAt = [this](QPoint pos) {
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
-        const bool opened = menu()->isVisible();
-        menu()->hide();
-        return opened;
-    };
-    QVERIFY(opensAt(Form1::cellRect(1).center()));
-    QVERIFY(opensAt(Form1::cellRect(1).bottomRight() + QPoint(3, 3))); // between circles
-    auto* mode = control<QWidget>(window.get(), QStringLiteral("Frame1"));
-    QVERIFY(opensAt(mode->geometry().topLeft() + QPoint(4, 4)));
-    auto* option = control<QRadioButton>(window.get(), QStringLiteral("Option1(1)"));
-    QVERIFY(opensAt(option->mapTo(window.get(), option->rect().center())));
-    auto* menuFrame = control<QWidget>(window.get(), QStringLiteral("Frame2"));
-    QVERIFY(!opensAt(menuFrame->geometry().center()));
-
-    // From the keyboard: Shift+F10 and the Menu key where the focus is.
-    option->setFocus();
-    QTest::keyClick(option, Qt::Key_F10, Qt::ShiftModifier);
-    QTRY_VERIFY(menu()->isVisible());
-    menu()->hide();
-    QTest::keyClick(option, Qt::Key_Menu);
-    QTRY_VERIFY(menu()->isVisible());
-
-    // Every item is named for assistive technology.
-    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(menu());
-    QVERIFY(shown != nullptr);
-    QCOMPARE(shown->childCount(), menu()->actions().size());
-    for (int item = 0; item < shown->childCount(); ++item) {
-        if (!menu()->actions().at(item)->isSeparator()) {
-            QVERIFY(!shown->child(item)->text(QAccessible::Name).isEmpty());
-        }
-    }
-    menu()->hide();
-}
-
-void TestPlaying::menuChoicesApplyAtTheNextResetAndAreKept()
-{
-    chooseMode(1);
-    reset();
-    QCOMPARE(computer()->strength(), Strength::Medium); // the default
-    chooseFromMenu(Form1::cellRect(1).center(), "Easy");
-    QVERIFY(action("Easy")->isChecked());
-    QVERIFY(!action("Medium")->isChecked());
-    QCOMPARE(computer()->strength(), Strength::Medium); // the game under way keeps its opponent
-    reset();
-    QCOMPARE(computer()->strength(), Strength::Easy);
-    chooseFromMenu(Form1::cellRect(1).center(), "ComputerOpens");
-
-    // The next run starts with the same choices.
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(action("Easy")->isChecked());
-    QVERIFY(action("ComputerOpens")->isChecked());
-    chooseMode(1);
-    reset();
-    QCOMPARE(computer()->strength(), Strength::Easy);
-    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
-}
-
-void TestPlaying::damagedSettingsGiveTheDefaults_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("binary noise") << QByteArray("\x00\xff\xfe[\x01\x02=\x80\n\x7f", 10);
-    QTest::newRow("nonsense values") << QByteArray("[computer]\nstrength=ninja\nopens=maybe\n");
-    QTest::newRow("wrong case") << QByteArray("[computer]\nstrength=HARD\nopens=True\n");
-    QTest::newRow("a megabyte of one line") << QByteArray(1 << 20, 'x');
-}
-
-void TestPlaying::damagedSettingsGiveTheDefaults()
-{
-    QFETCH(QByteArray, content);
-    window.reset();
-    writeSettings(content);
-    window = std::make_unique<Form1>();
-    QVERIFY(action("Medium")->isChecked());
-    QVERIFY(!action("ComputerOpens")->isChecked());
-    chooseMode(1);
-    reset();
-    QCOMPARE(computer()->strength(), Strength::Medium);
-    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
 }
 
 void TestPlaying::bannerTicksShowWhatAFullPaintShows()
