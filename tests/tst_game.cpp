@@ -1,7 +1,6 @@
 // The game record and its rules, driven directly: start-up, new games,
-// moves, the win, the blink, the hover preview, the clock and the banner.
+// moves, the win, the blink, the hover preview and the computer's turn.
 
-#include "ClockTable.h"
 #include "RecordingTable.h"
 #include "game/Game.h"
 
@@ -54,11 +53,6 @@ private slots:
     void newGameDuringTheBlinkLeavesEveryCircleWhite();
     void hoverPreview();
     void hoverIsDeadWhileLocked();
-    void clock_data();
-    void clock();
-    void clockOutlivesSixteenBitHours();
-    void clockCaptionWaitsForTheFirstTick();
-    void bannerCyclesThroughThreeSteps();
     void computerModeAppliesFromTheNextNewGame();
     void computerMovesThroughTheSamePathAsAClick();
 };
@@ -336,61 +330,6 @@ void TestGame::hoverIsDeadWhileLocked()
     }
     QCOMPARE(table.colours(), blinking);
     QVERIFY(table.game.state() == won);
-}
-
-void TestGame::clock_data()
-{
-    clocktable::addRows();
-}
-
-void TestGame::clock()
-{
-    QFETCH(int, ticks);
-    QFETCH(QString, shown);
-    Table table;
-    table.game.NewGame();
-    for (int tick = 0; tick < ticks; ++tick) {
-        table.game.Timer2_Timer();
-    }
-    QCOMPARE(QString::fromStdString(table.view.timeCaption), shown);
-}
-
-void TestGame::clockOutlivesSixteenBitHours()
-{
-    // 32,768 hours and a second: more hours than a 16-bit counter holds.
-    constexpr std::int64_t kTicks = 32768LL * 3600 + 1;
-    Table table;
-    table.game.NewGame();
-    for (std::int64_t tick = 0; tick < kTicks; ++tick) {
-        table.game.Timer2_Timer();
-    }
-    QCOMPARE(table.view.timeCaption, std::string("32768:00:01"));
-    QCOMPARE(table.game.state().clockHours, 32768);
-}
-
-void TestGame::clockCaptionWaitsForTheFirstTick()
-{
-    Table table;
-    table.game.NewGame();
-    for (int tick = 0; tick < 83; ++tick) {
-        table.game.Timer2_Timer();
-    }
-    QCOMPARE(table.view.timeCaption, std::string("00:01:23"));
-    table.game.NewGame();
-    QCOMPARE(table.view.timeCaption, std::string("00:01:23"));
-    table.game.Timer2_Timer();
-    QCOMPARE(table.view.timeCaption, std::string("00:00:01"));
-}
-
-void TestGame::bannerCyclesThroughThreeSteps()
-{
-    Table table;
-    const QList<int> steps{2, 3, 1, 2, 3, 1, 2};
-    for (int expected : steps) {
-        const bool wrapped = table.game.advanceBanner();
-        QCOMPARE(table.game.state().bannerStep, expected);
-        QCOMPARE(wrapped, expected == 1);
-    }
 }
 
 void TestGame::computerModeAppliesFromTheNextNewGame()
