@@ -16,6 +16,9 @@
 
 namespace windowtest {
 
+// The computer's stones, as the board records them.
+inline constexpr int kComputer = kesto::Game::kComputer;
+
 // The offscreen platform has no window stacking and says so every time a
 // window is brought to the front; that one remark is dropped, everything
 // else is passed on to the test log.

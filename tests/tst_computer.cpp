@@ -57,12 +57,12 @@ void TestComputer::choiceAppliesAtReset()
     clickCell(window.get(), 45);
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  2"));
     QTest::qWait(600);
-    QCOMPARE(stonesOf(*window, 3), 0); // the game in progress keeps its opponent
+    QCOMPARE(stonesOf(*window, kComputer), 0); // the game in progress keeps its opponent
 
     reset();
     clickCell(window.get(), 45);
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
-    QTRY_COMPARE(stonesOf(*window, 3), 1);
+    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
 }
 
 void TestComputer::computerAnswersAfterAPause()
@@ -81,7 +81,7 @@ void TestComputer::computerAnswersAfterAPause()
 
     QTRY_COMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
     QVERIFY2(sinceMove.elapsed() >= 390, "the computer's stone came without a visible pause");
-    QCOMPARE(stonesOf(*window, 3), 1);
+    QCOMPARE(stonesOf(*window, kComputer), 1);
     for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
         if (window->game().state().board.at(cell) == 3) {
             QCOMPARE(shownColour(window.get(), cell), kYellow);
@@ -108,7 +108,7 @@ void TestComputer::computerCanWin()
         QTRY_VERIFY(!window->game().computerToMove());
     }
     QCOMPARE(window->game().state().inputLocked, kesto::kTrue16);
-    QCOMPARE(window->game().state().currentPlayer, 3);
+    QCOMPARE(window->game().state().currentPlayer, kComputer);
     QCOMPARE(openDialogs<Form2>().size(), 1);
     QCOMPARE(control<QLabel>(openDialogs<Form2>().first(), QStringLiteral("Label1"))->text(),
              QStringLiteral("Computer"));
@@ -129,12 +129,12 @@ void TestComputer::resetWhileTheComputerThinks()
     reset(); // at once, long before the computer's stone is due
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
     QTest::qWait(1000);
-    QCOMPARE(stonesOf(*window, 3), 0);
+    QCOMPARE(stonesOf(*window, kComputer), 0);
     QCOMPARE(stonesOf(*window, 1), 0);
 
     // The new game goes on as usual.
     clickCell(window.get(), 12);
-    QTRY_COMPARE(stonesOf(*window, 3), 1);
+    QTRY_COMPARE(stonesOf(*window, kComputer), 1);
 }
 
 void TestComputer::closingWhileTheComputerThinks()

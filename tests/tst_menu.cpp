@@ -18,11 +18,7 @@ using kesto::ui::ComputerPlayer;
 using kesto::ui::Form1;
 using namespace windowtest;
 
-Q_DECLARE_METATYPE(Strength)
-
 namespace {
-
-constexpr int kComputer = 3;
 
 QString settingsFile()
 {

@@ -19,8 +19,6 @@ using namespace windowtest;
 
 namespace {
 
-constexpr int kComputer = 3;
-
 // Whether the cell shows the marker's dark ring just inside its circle.
 bool ringed(QWidget* window, int cell)
 {
@@ -36,7 +34,7 @@ class TestPlaying : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { prepareWindowTests(); }
     void init();
     void cleanup();
 
@@ -59,11 +57,6 @@ private:
 
     std::unique_ptr<Form1> window;
 };
-
-void TestPlaying::initTestCase()
-{
-    prepareWindowTests();
-}
 
 void TestPlaying::init()
 {
