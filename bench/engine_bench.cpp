@@ -41,6 +41,10 @@ constexpr const char* kUsage =
     "                      or both (default both: each opening twice)\n"
     "  --self-play N       games against itself (default as many as --games)\n"
     "  --level L           easy, medium, hard or strongest (default strongest)\n"
+    "  --verdicts MS       play no games: for each opening, the computer thinks MS on its\n"
+    "                      first move alone, and the openings its search proves lost are\n"
+    "                      counted (against the simple opponent's first move, where the\n"
+    "                      computer moves second)\n"
     "  --help              this text\n";
 
 // Which side of each opening the computer takes against the simple opponent.
@@ -53,6 +57,7 @@ struct Options {
     std::optional<int> selfPlayGames;
     Moving moving = Moving::Both;
     Strength strength = Strength::Strongest;
+    std::optional<std::chrono::milliseconds> verdictBudget;
 };
 
 // nullopt when only the usage is asked for; throws std::runtime_error with
@@ -76,6 +81,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             } else {
                 throw std::runtime_error("--moving must be first, second or both, not \"" + value + "\"");
             }
+        } else if (argument == "--verdicts") {
+            options.verdictBudget = std::chrono::milliseconds(wholeNumber(value, 1, 3600000, argument));
         } else if (argument == "--level") {
             const auto strength = kesto::engine::strengthFromName(value);
             if (!strength) {
@@ -153,17 +160,13 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
     return best;
 }
 
-// One game; returns the winner (0 for a full board). Player 1 moves first.
-int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& options, Tally& tally,
-         Game& game)
+// A varied opening: `stones` each side in the middle four rows and columns,
+// the same for the same seed.
+Board openingOf(unsigned seed, int stones, std::vector<CellIndex>& record)
 {
-    std::vector<CellIndex>& record = game.stones;
-    const int openingStones = options.openingStones;
-    const std::chrono::milliseconds budget = options.budget;
     std::mt19937 random(seed);
     Board board;
-    // A varied opening: stones each side in the middle four rows and columns.
-    for (int stone = 0; stone < openingStones; ++stone) {
+    for (int stone = 0; stone < stones; ++stone) {
         for (std::int16_t player : {1, 2}) {
             CellIndex cell = 0;
             do {
@@ -175,8 +178,30 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
             record.push_back(cell);
         }
     }
-    kesto::engine::Engine first(seed * 2 + 1);
-    kesto::engine::Engine second(seed * 2 + 2);
+    return board;
+}
+
+// The computer's seed for `player` in the games from an opening, so that a
+// game can be played again exactly.
+unsigned engineSeed(unsigned opening, std::int16_t player)
+{
+    return opening * 2 + static_cast<unsigned>(player);
+}
+
+const char* movingName(bool engineFirst)
+{
+    return engineFirst ? "first" : "second";
+}
+
+// One game; returns the winner (0 for a full board). Player 1 moves first.
+int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& options, Tally& tally,
+         Game& game)
+{
+    std::vector<CellIndex>& record = game.stones;
+    const std::chrono::milliseconds budget = options.budget;
+    Board board = openingOf(seed, options.openingStones, record);
+    kesto::engine::Engine first(engineSeed(seed, 1));
+    kesto::engine::Engine second(engineSeed(seed, 2));
     first.setStrength(options.strength);
     second.setStrength(options.strength);
     for (std::int16_t mover = 1; !empties(board).empty(); mover = static_cast<std::int16_t>(3 - mover)) {
@@ -209,20 +234,25 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
     return 0;
 }
 
+// The stones after a colon, in the form brain_match reads openings in, so
+// that they can be replayed.
+void printStones(const std::vector<CellIndex>& stones)
+{
+    for (CellIndex cell : stones) {
+        std::printf(" %s", kesto::brain::coordinates(cell).c_str());
+    }
+    std::printf("\n");
+}
+
 void printLoss(bool engineFirst, const Game& game)
 {
-    // After the colon, in the form brain_match reads openings in, so that it
-    // can be replayed.
-    std::printf("lost, moving %s, ", engineFirst ? "first" : "second");
+    std::printf("lost, moving %s, ", movingName(engineFirst));
     if (game.seenLostAt == 0) {
         std::printf("never seen lost:");
     } else {
         std::printf("seen lost with %d stones down:", game.seenLostAt);
     }
-    for (CellIndex cell : game.stones) {
-        std::printf(" %s", kesto::brain::coordinates(cell).c_str());
-    }
-    std::printf("\n");
+    printStones(game.stones);
 }
 
 template <typename T>
@@ -248,15 +278,26 @@ void report(const char* name, const Tally& tally, std::chrono::milliseconds budg
                 medianOf(tally.depths));
 }
 
-// The games against the simple opponent: with Moving::Both each opening
-// twice, the computer moving first and then second; else each opening once.
+// Which opening the game numbered `number` against the simple opponent
+// starts from, and which side the computer takes: with Moving::Both each
+// opening twice, the computer moving first and then second; else each
+// opening once.
+struct Pairing {
+    unsigned opening;
+    bool engineFirst;
+};
+
+Pairing pairingOf(int number, Moving moving)
+{
+    const bool both = moving == Moving::Both;
+    return {static_cast<unsigned>(both ? number / 2 : number), both ? number % 2 == 0 : moving == Moving::First};
+}
+
 Tally playBaseline(const Options& options)
 {
     Tally tally;
     for (int number = 0; number < options.games; ++number) {
-        const bool both = options.moving == Moving::Both;
-        const bool engineFirst = both ? number % 2 == 0 : options.moving == Moving::First;
-        const auto opening = static_cast<unsigned>(both ? number / 2 : number);
+        const auto [opening, engineFirst] = pairingOf(number, options.moving);
         Game game;
         const int winner = play(false, engineFirst, opening, options, tally, game);
         const int engine = engineFirst ? 1 : 2;
@@ -271,6 +312,41 @@ Tally playBaseline(const Options& options)
         (winner == 0 ? tally.draws : winner == engine ? tally.wins : tally.losses)++;
     }
     return tally;
+}
+
+// Tells the openings that no play could have saved from those lost on the
+// board: the computer is asked for its first move alone, after the simple
+// opponent's where it moves second, and counts as lost where its search
+// proves it so. The more time, the more it proves.
+void proveOpenings(const Options& options)
+{
+    const std::chrono::milliseconds budget = *options.verdictBudget;
+    int lost = 0;
+    for (int number = 0; number < options.games; ++number) {
+        const auto [opening, engineFirst] = pairingOf(number, options.moving);
+        std::vector<CellIndex> stones;
+        Board board = openingOf(opening, options.openingStones, stones);
+        bool proved = false;
+        if (!engineFirst) {
+            const CellIndex cell = baseline(board, 1, 2);
+            stones.push_back(cell);
+            proved = wins(board, cell, 1);
+        }
+        if (!proved) {
+            const std::int16_t player = engineFirst ? 1 : 2;
+            kesto::engine::Engine engine(engineSeed(opening, player));
+            engine.setStrength(options.strength);
+            engine.chooseMove(board, player, budget);
+            proved = engine.lastScore() < -kesto::engine::kDecided;
+        }
+        if (proved) {
+            ++lost;
+            std::printf("lost before its first move, moving %s:", movingName(engineFirst));
+            printStones(stones);
+        }
+    }
+    std::printf("a search of %lld ms proved %d of %d openings lost before the computer's first move\n",
+                static_cast<long long>(budget.count()), lost, options.games);
 }
 
 } // namespace
@@ -289,6 +365,10 @@ int main(int argc, char* argv[])
         return EXIT_SUCCESS;
     }
     const Options& options = *parsed;
+    if (options.verdictBudget) {
+        proveOpenings(options);
+        return 0;
+    }
     const std::chrono::milliseconds budget = options.budget;
     std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each, level %s\n",
                 options.games, static_cast<long long>(budget.count()), options.openingStones,
