@@ -2,8 +2,10 @@
 // (take a win, else block a four, else the best quick score) and against
 // itself, from varied openings: a few stones each, at random in the middle
 // of the board. Against the simple opponent each opening is played twice,
-// the engine moving first once and second once. Prints results and think
-// times; it is a measurement, not a test.
+// the engine moving first once and second once, unless one side is asked
+// for. Prints results and think times; it is a measurement, not a test.
+// With --verdicts it plays no games and only says which openings the
+// engine's search proves lost before its first move.
 //
 
 #include "Arguments.h"
@@ -188,6 +190,12 @@ unsigned engineSeed(unsigned opening, std::int16_t player)
     return opening * 2 + static_cast<unsigned>(player);
 }
 
+// Whether the engine's last search proved its side lost against best play.
+bool provedLost(const kesto::engine::Engine& engine)
+{
+    return engine.lastScore() < -kesto::engine::kDecided;
+}
+
 const char* movingName(bool engineFirst)
 {
     return engineFirst ? "first" : "second";
@@ -217,7 +225,7 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
                 tally.depths.push_back(engine.lastDepth());
                 tally.searchedMs.push_back(ms);
             }
-            if (!engineVsEngine && engine.lastScore() < -kesto::engine::kDecided && game.seenLostAt == 0) {
+            if (!engineVsEngine && provedLost(engine) && game.seenLostAt == 0) {
                 game.seenLostAt = static_cast<int>(record.size());
             }
             if (ms > static_cast<double>(budget.count())) {
@@ -337,7 +345,7 @@ void proveOpenings(const Options& options)
             kesto::engine::Engine engine(engineSeed(opening, player));
             engine.setStrength(options.strength);
             engine.chooseMove(board, player, budget);
-            proved = engine.lastScore() < -kesto::engine::kDecided;
+            proved = provedLost(engine);
         }
         if (proved) {
             ++lost;
