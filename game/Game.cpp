@@ -38,9 +38,14 @@ void Game::NewGame()
     // The blink stops before the board is repainted, so no late tick can
     // colour a circle of the new game.
     view_.switchBlinkTimer(false);
+    if (replaying_) {
+        replaying_ = false;
+        view_.switchReplayTimer(false);
+    }
     for (int cell = Board::first; cell <= Board::last; ++cell) {
         state_.board.at(cell) = kEmpty;
         paintBox(static_cast<CellIndex>(cell), kWhite);
+        view_.stoneChanged(static_cast<CellIndex>(cell));
     }
     state_.hoverCell = 1;
     state_.playMode = chosenMode_;
@@ -49,9 +54,11 @@ void Game::NewGame()
     state_.clockSeconds = 0;
     view_.switchClockTimer(true);
     moves_.clear();
-    state_.currentPlayer = state_.playMode == kVersusComputer && computerOpens_ ? kComputer : 1;
-    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+    gameComputerOpens_ = state_.playMode == kVersusComputer && computerOpens_;
+    state_.currentPlayer = gameComputerOpens_ ? kComputer : kPlayerOne;
+    showTurn();
     state_.inputLocked = kFalse16;
+    settle();
 }
 
 void Game::choosePlayMode(std::int16_t mode)
@@ -66,6 +73,9 @@ void Game::chooseComputerOpens(bool computerOpens)
 
 bool Game::canUndo() const
 {
+    if (replaying_) {
+        return false;
+    }
     if (state_.playMode != kVersusComputer) {
         return !moves_.empty();
     }
@@ -86,11 +96,13 @@ void Game::undo()
         paintBox(state_.hoverCell, kWhite);
     }
     std::int16_t owner = takeBackStone();
-    while (state_.playMode == kVersusComputer && owner != 1) {
+    while (state_.playMode == kVersusComputer && owner != kPlayerOne) {
         owner = takeBackStone();
     }
     state_.currentPlayer = owner;
-    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+    showTurn();
+    view_.recordChanged();
+    settle();
 }
 
 void Game::takeBackWin()
@@ -112,6 +124,7 @@ std::int16_t Game::takeBackStone()
     const std::int16_t owner = state_.board.at(cell);
     state_.board.at(cell) = kEmpty;
     paintBox(cell, kWhite);
+    view_.stoneChanged(cell);
     return owner;
 }
 
@@ -125,7 +138,7 @@ CellIndex Game::lastComputerStone() const
 
 bool Game::computerToMove() const
 {
-    return state_.inputLocked == kFalse16 && state_.playMode == kVersusComputer
+    return !replaying_ && state_.inputLocked == kFalse16 && state_.playMode == kVersusComputer
            && state_.currentPlayer == kComputer;
 }
 
@@ -145,29 +158,164 @@ void Game::computerMove(CellIndex index)
 
 void Game::playStone(CellIndex index)
 {
-    if (state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
+    if (replaying_ || state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
         return;
     }
     paintBox(index, moverColor());
     state_.board.at(index) = state_.currentPlayer;
     moves_.push_back(index);
+    view_.stoneChanged(index);
 
     if (completesLine(state_.board, index, state_.currentPlayer, state_.winLine)) {
         DeclareWinner();
+    } else {
+        // Player 1 plays Player 2, or the computer.
+        if (state_.currentPlayer == kPlayerOne) {
+            state_.currentPlayer = state_.playMode == kVersusComputer ? kComputer : kPlayerTwo;
+        } else {
+            state_.currentPlayer = kPlayerOne;
+        }
+        showTurn();
+    }
+    view_.recordChanged();
+    settle();
+}
+
+void Game::settle()
+{
+    view_.markComputerStone(lastComputerStone());
+    view_.setUndoPossible(canUndo());
+    if (computerToMove()) {
+        view_.computerToMove();
+    }
+}
+
+void Game::showTurn()
+{
+    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+}
+
+void Game::paintBoard()
+{
+    for (int cell = Board::first; cell <= Board::last; ++cell) {
+        const std::int16_t owner = state_.board.at(cell);
+        paintBox(static_cast<CellIndex>(cell), owner == kEmpty ? kWhite : state_.playerColor.at(owner));
+    }
+}
+
+GameRecord Game::record() const
+{
+    GameRecord record;
+    record.versusComputer = state_.playMode == kVersusComputer;
+    record.computerOpens = record.versusComputer && gameComputerOpens_;
+    record.moves = moves_;
+    record.clockSeconds = (state_.clockHours * kMinutesPerHour + state_.clockMinutes) * kSecondsPerMinute
+                          + state_.clockSeconds;
+    return record;
+}
+
+std::optional<RecordFault> Game::load(const GameRecord& record)
+{
+    const PlayedRecord played = playRecord(record);
+    if (played.fault) {
+        return played.fault;
+    }
+    view_.switchBlinkTimer(false);
+    if (replaying_) {
+        replaying_ = false;
+        view_.switchReplayTimer(false);
+    }
+    view_.closeWinner();
+    state_.playMode = record.versusComputer ? kVersusComputer : kTwoPlayers;
+    gameComputerOpens_ = record.versusComputer && record.computerOpens;
+    moves_ = record.moves;
+    state_.board = played.board;
+    paintBoard();
+    for (int cell = Board::first; cell <= Board::last; ++cell) {
+        view_.stoneChanged(static_cast<CellIndex>(cell));
+    }
+    state_.hoverCell = 1;
+    const std::int64_t seconds = std::max<std::int64_t>(0, record.clockSeconds);
+    state_.clockHours = seconds / (kSecondsPerMinute * kMinutesPerHour);
+    state_.clockMinutes = static_cast<std::int16_t>(seconds / kSecondsPerMinute % kMinutesPerHour);
+    state_.clockSeconds = static_cast<std::int16_t>(seconds % kSecondsPerMinute);
+    view_.setTimeCaption(clockText(state_.clockHours, state_.clockMinutes, state_.clockSeconds));
+    if (played.won) {
+        // As after a win, but the game is not won again: no dialog.
+        state_.currentPlayer = record.ownerOf(record.moves.size() - 1);
+        state_.winLine = played.winLine;
+        state_.inputLocked = kTrue16;
+        view_.switchClockTimer(false);
+        view_.switchBlinkTimer(true);
+    } else {
+        state_.currentPlayer = record.nextToMove();
+        state_.inputLocked = kFalse16;
+        view_.switchClockTimer(true);
+    }
+    showTurn();
+    view_.recordChanged();
+    settle();
+    return std::nullopt;
+}
+
+bool Game::canReplay() const
+{
+    return !moves_.empty() && !replaying_;
+}
+
+void Game::startReplay()
+{
+    if (!canReplay()) {
         return;
     }
-    // Player 1 plays Player 2, or the computer.
-    if (state_.currentPlayer == 1) {
-        state_.currentPlayer = state_.playMode == kVersusComputer ? kComputer : 2;
-    } else {
-        state_.currentPlayer = 1;
+    replaying_ = true;
+    replayShown_ = 0;
+    view_.switchBlinkTimer(false);
+    view_.switchClockTimer(false);
+    for (int cell = Board::first; cell <= Board::last; ++cell) {
+        paintBox(static_cast<CellIndex>(cell), kWhite);
     }
-    view_.setTurnCaption(state_.playerName.at(state_.currentPlayer));
+    view_.markComputerStone(0);
+    view_.setUndoPossible(false);
+    view_.setTurnCaption(state_.playerName.at(state_.board.at(moves_.front())));
+    view_.switchReplayTimer(true);
+}
+
+void Game::replayStep()
+{
+    if (!replaying_) {
+        return;
+    }
+    const std::int16_t owner = state_.board.at(moves_.at(replayShown_));
+    paintBox(moves_.at(replayShown_), state_.playerColor.at(owner));
+    ++replayShown_;
+    if (replayShown_ == moves_.size()) {
+        stopReplay();
+        return;
+    }
+    view_.setTurnCaption(state_.playerName.at(state_.board.at(moves_.at(replayShown_))));
+}
+
+void Game::stopReplay()
+{
+    if (!replaying_) {
+        return;
+    }
+    replaying_ = false;
+    view_.switchReplayTimer(false);
+    paintBoard();
+    if (state_.inputLocked != kFalse16) {
+        view_.switchBlinkTimer(true); // the line blinks again from its coloured phase
+    } else {
+        view_.switchClockTimer(true);
+    }
+    showTurn();
+    settle();
 }
 
 void Game::Image2_MouseMove(CellIndex index)
 {
-    if (state_.inputLocked != kFalse16 || computerToMove() || state_.board.at(index) != kEmpty) {
+    if (replaying_ || state_.inputLocked != kFalse16 || computerToMove() || state_.board.at(index) != kEmpty) {
         return;
     }
     if (state_.board.at(state_.hoverCell) == kEmpty) {

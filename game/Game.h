@@ -1,8 +1,10 @@
 #pragma once
 
+#include "GameRecord.h"
 #include "GameState.h"
 #include "GameView.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ public:
     // Play modes, and the player the computer plays as.
     static constexpr std::int16_t kTwoPlayers = 1;
     static constexpr std::int16_t kVersusComputer = 2;
-    static constexpr std::int16_t kComputer = 3;
+    static constexpr std::int16_t kComputer = kComputerPlayer;
 
     explicit Game(GameView& view);
 
@@ -47,6 +49,29 @@ public:
     // back is no win: the blink stops, the winner dialog closes, the clock
     // goes on and the board unlocks.
     void undo();
+
+    // The game on the board, written down.
+    GameRecord record() const;
+
+    // Sets a whole game on the board at once: its stones, its opponent, its
+    // clock, and whose turn it is. A record that ends in five shows as after
+    // a win (the board locked, the line blinking), without the winner
+    // dialog. A record that cannot be played leaves the game as it was and
+    // says why.
+    std::optional<RecordFault> load(const GameRecord& record);
+
+    // Whether the game on the board can be played back: it has stones, and
+    // is not being played back already.
+    bool canReplay() const;
+    bool replaying() const { return replaying_; }
+
+    // Plays the game back from an empty board, a stone a step; meanwhile
+    // the board, the clock, the blink, Undo and the computer wait.
+    void startReplay();
+    // The next stone of the replay; after the last, the replay ends.
+    void replayStep();
+    // Ends the replay at once: the game shows as it stands again.
+    void stopReplay();
 
     // The computer's stone while it is the last on the board, else 0.
     CellIndex lastComputerStone() const;
@@ -89,6 +114,13 @@ public:
 
 private:
     void playStone(CellIndex index);
+    // Tells the view what follows from the game as it now stands: the
+    // computer's ring, Undo, and the computer's turn.
+    void settle();
+    // Paints every circle as the board stands: stones in their colours,
+    // empty cells white.
+    void paintBoard();
+    void showTurn();
     void takeBackWin();
     // Empties the cell of the last move and returns its owner.
     std::int16_t takeBackStone();
@@ -101,6 +133,9 @@ private:
     OneBasedArray<Color, kCellCount> box_;
     std::int16_t chosenMode_ = kTwoPlayers;
     bool computerOpens_ = false; // as chosen for the next new game
+    bool gameComputerOpens_ = false; // whether the computer opened the game in progress
+    bool replaying_ = false;
+    std::size_t replayShown_ = 0; // stones the replay has shown so far
     std::vector<CellIndex> moves_; // the stones of the game, in the order played
 };
 

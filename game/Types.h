@@ -11,6 +11,11 @@ inline constexpr int kCellCount = kBoardSide * kBoardSide;
 inline constexpr int kLineLength = 5;  // stones in a row that win
 inline constexpr int kPlayerCount = 3; // Player 1, Player 2 and the Computer
 
+// The players' numbers, as the board records their stones.
+inline constexpr std::int16_t kPlayerOne = 1;
+inline constexpr std::int16_t kPlayerTwo = 2;
+inline constexpr std::int16_t kComputerPlayer = 3;
+
 using CellIndex = std::int16_t;
 
 // Where a cell lies: its row and its column, both 1..kBoardSide, and back.

@@ -25,6 +25,21 @@ public:
     void switchBlinkTimer(bool on) override { events.push_back(on ? "blink on" : "blink off"); }
     void showWinner(const std::string& name) override { events.push_back("winner " + name); }
     void closeWinner() override { events.push_back("winner closed"); }
+
+    // What follows from the game after each change, kept apart from the
+    // events above: the last thing said of each.
+    kesto::CellIndex marked = 0;
+    bool undoPossible = false;
+    int computerTurns = 0;
+    int recordChanges = 0;
+    bool replayTimerOn = false;
+
+    void stoneChanged(kesto::CellIndex /*cell*/) override {}
+    void markComputerStone(kesto::CellIndex cell) override { marked = cell; }
+    void setUndoPossible(bool possible) override { undoPossible = possible; }
+    void computerToMove() override { ++computerTurns; }
+    void recordChanged() override { ++recordChanges; }
+    void switchReplayTimer(bool on) override { replayTimerOn = on; }
 };
 
 // A game just as the window has it after start-up.

@@ -46,6 +46,12 @@ public:
         dialogName = QString::fromStdString(name);
     }
     void closeWinner() override { dialogOpen = false; }
+    void stoneChanged(kesto::CellIndex /*cell*/) override {}
+    void markComputerStone(kesto::CellIndex /*cell*/) override {}
+    void setUndoPossible(bool /*possible*/) override {}
+    void computerToMove() override {}
+    void recordChanged() override {}
+    void switchReplayTimer(bool /*on*/) override {}
 };
 
 // The first difference between what is shown and what the model expects.

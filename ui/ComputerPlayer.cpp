@@ -38,7 +38,9 @@ void ComputerPlayer::newGame(engine::Strength strength)
 {
     stop();
     strength_ = strength;
-    engine_->newGame(strength);
+    if (engine_) {
+        engine_->newGame(strength);
+    }
 }
 
 void ComputerPlayer::think(const Board& board, std::int16_t player)
@@ -48,6 +50,10 @@ void ComputerPlayer::think(const Board& board, std::int16_t player)
     }
     busy_ = true;
     sinceAsked_.start();
+    if (!engine_) {
+        engine_ = std::make_shared<engine::SharedEngine>();
+        engine_->newGame(strength_);
+    }
     const int thought = ++thought_;
     stopThought_ = std::make_shared<std::atomic<bool>>(false);
     auto* watcher = new QFutureWatcher<CellIndex>(this);

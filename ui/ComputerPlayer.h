@@ -52,7 +52,9 @@ signals:
 private:
     void thoughtDone(int thought, CellIndex cell);
 
-    std::shared_ptr<engine::SharedEngine> engine_ = std::make_shared<engine::SharedEngine>();
+    // Made when the computer first thinks: a window that never plays it
+    // never pays for its memory.
+    std::shared_ptr<engine::SharedEngine> engine_;
     QFuture<CellIndex> thinking_;
     std::shared_ptr<std::atomic<bool>> stopThought_;
     int thought_ = 0;

@@ -5,7 +5,10 @@
 #include "CellTarget.h"
 #include "ComputerPlayer.h"
 #include "Controls.h"
+#include "GameFiles.h"
+#include "GameKeeper.h"
 #include "GameMenu.h"
+#include "ReplayStopper.h"
 #include "WindowSurface.h"
 #include "widgets/Colors.h"
 #include "widgets/Fonts.h"
@@ -38,6 +41,7 @@ namespace {
 // Timer intervals in milliseconds.
 constexpr int kClockInterval = 1000;
 constexpr int kBlinkInterval = 500;
+constexpr int kReplayInterval = 500; // a stone of the replay
 
 // Label sizes in points.
 constexpr double kLabelPoints = 12.0;
@@ -184,9 +188,11 @@ void Form1::createTimers()
     Timer3 = makeTimer("Timer3", kBlinkInterval, Qt::CoarseTimer);
     Timer2 = makeTimer("Timer2", kClockInterval, Qt::PreciseTimer); // the clock must not drift
     Timer1 = makeTimer("Timer1", kBannerInterval, Qt::CoarseTimer);
+    TimerReplay = makeTimer("TimerReplay", kReplayInterval, Qt::CoarseTimer);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(TimerReplay, &QTimer::timeout, this, &Form1::TimerReplay_Timer);
     Timer1->start();
 }
 
@@ -195,10 +201,17 @@ void Form1::createMenu()
     computer_ = new ComputerPlayer(this);
     connect(computer_, &ComputerPlayer::moved, this, &Form1::playComputerMove);
     menu_ = new GameMenu(this);
-    // The undo key works with the menu closed too.
-    addAction(menu_->undoAction());
+    keeper_ = new GameKeeper(this);
+    files_ = new GameFiles(this);
+    replayStopper_ = new ReplayStopper(Command1, [this] { game_.stopReplay(); }, this);
+    // The menu's keys work with the menu closed too.
+    addActions(menu_->keyedActions());
     connect(menu_->undoAction(), &QAction::triggered, this, &Form1::Undo_Click);
-    updateUndo();
+    connect(menu_->continueAction(), &QAction::triggered, this, &Form1::Continue_Click);
+    connect(menu_->openAction(), &QAction::triggered, this, &Form1::Open_Click);
+    connect(menu_->saveAction(), &QAction::triggered, this, &Form1::Save_Click);
+    connect(menu_->replayAction(), &QAction::triggered, this, &Form1::Replay_Click);
+    setUndoPossible(game_.canUndo());
     // From the keyboard, the menu opens wherever the focus is.
     for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
         auto* shortcut = new QShortcut(keys, this);
@@ -226,48 +239,76 @@ void Form1::NewGame()
     const Preferences& chosen = menu_->preferences();
     computer_->newGame(chosen.strength);
     game_.chooseComputerOpens(chosen.computerOpens);
+    // The kept game stays until this game's first stone replaces it.
+    boardIsKept_ = false;
     game_.NewGame();
-    boardChanged();
 }
 
 void Form1::Undo_Click()
 {
     computer_->stop();
     game_.undo();
-    boardChanged();
 }
 
-void Form1::boardChanged()
+void Form1::Continue_Click()
 {
-    for (int cell = 1; cell <= kCellCount; ++cell) {
-        describeCell(static_cast<CellIndex>(cell));
+    const std::optional<KeptGame>& kept = keeper_->kept();
+    if (!kept || !kept->unfinished() || game_.replaying()) {
+        return;
     }
-    moveChanged(0);
+    computer_->newGame(kept->strength);
+    setGame(kept->record);
 }
 
-void Form1::moveChanged(CellIndex cell)
+void Form1::Open_Click()
 {
-    if (cell != 0) {
-        describeCell(cell);
+    if (game_.replaying()) {
+        return;
     }
-    const CellIndex marked = game_.lastComputerStone();
-    if (marked != markedStone_) {
-        for (CellIndex changed : {markedStone_, marked}) {
-            if (changed != 0) {
-                update(cellRect(changed));
-            }
-        }
-        markedStone_ = marked;
-    }
-    updateUndo();
-    if (game_.computerToMove()) {
-        computer_->think(game_.state().board, Game::kComputer);
+    if (const auto record = files_->open()) {
+        setGame(*record);
     }
 }
 
-void Form1::updateUndo()
+void Form1::openFile(const QString& path)
 {
-    menu_->undoAction()->setEnabled(game_.canUndo());
+    if (const auto record = files_->read(path)) {
+        setGame(*record);
+    }
+}
+
+void Form1::setGame(const GameRecord& record)
+{
+    computer_->stop();
+    game_.load(record);
+}
+
+void Form1::Save_Click()
+{
+    if (!game_.replaying() && !game_.record().moves.empty()) {
+        files_->save(game_.record());
+    }
+}
+
+void Form1::Replay_Click()
+{
+    computer_->stop();
+    game_.startReplay();
+}
+
+void Form1::TimerReplay_Timer()
+{
+    game_.replayStep();
+}
+
+void Form1::updateMenu()
+{
+    const bool replaying = game_.replaying();
+    const std::optional<KeptGame>& kept = keeper_->kept();
+    menu_->continueAction()->setEnabled(!replaying && !boardIsKept_ && kept && kept->unfinished());
+    menu_->openAction()->setEnabled(!replaying);
+    menu_->saveAction()->setEnabled(!replaying && !game_.record().moves.empty());
+    menu_->replayAction()->setEnabled(game_.canReplay());
 }
 
 void Form1::Command2_Click()
@@ -282,7 +323,6 @@ void Form1::Command2_Click()
 void Form1::Image2_Click(CellIndex index)
 {
     game_.Image2_Click(index);
-    moveChanged(index);
 }
 
 void Form1::Option1_Click(int index)
@@ -293,7 +333,6 @@ void Form1::Option1_Click(int index)
 void Form1::playComputerMove(CellIndex cell)
 {
     game_.computerMove(cell);
-    moveChanged(cell);
 }
 
 void Form1::describeCell(CellIndex cell)
@@ -394,6 +433,54 @@ void Form1::closeWinner()
     if (winnerDialog_) {
         winnerDialog_->close();
     }
+}
+
+void Form1::stoneChanged(CellIndex cell)
+{
+    describeCell(cell);
+}
+
+void Form1::markComputerStone(CellIndex cell)
+{
+    if (cell == markedStone_) {
+        return;
+    }
+    for (CellIndex changed : {markedStone_, cell}) {
+        if (changed != 0) {
+            update(cellRect(changed));
+        }
+    }
+    markedStone_ = cell;
+}
+
+void Form1::setUndoPossible(bool possible)
+{
+    menu_->undoAction()->setEnabled(possible);
+    updateMenu();
+}
+
+void Form1::computerToMove()
+{
+    computer_->think(game_.state().board, Game::kComputer);
+}
+
+void Form1::recordChanged()
+{
+    const bool won = game_.state().inputLocked != kFalse16;
+    keeper_->keep(KeptGame{game_.record(), computer_->strength(), won});
+    boardIsKept_ = true;
+    updateMenu();
+}
+
+void Form1::switchReplayTimer(bool on)
+{
+    if (on) {
+        TimerReplay->start();
+    } else {
+        TimerReplay->stop();
+    }
+    replayStopper_->watch(on);
+    updateMenu();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)

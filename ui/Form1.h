@@ -32,7 +32,10 @@ class BoardCursor;
 class CaptionFrame;
 class CellTarget;
 class ComputerPlayer;
+class GameFiles;
+class GameKeeper;
 class GameMenu;
+class ReplayStopper;
 
 // The main window: the board on the left, the side panel with the turn, the
 // clock, the play mode, the banner and the buttons on the right. It owns the
@@ -50,6 +53,10 @@ public:
     static constexpr int kBannerInterval = 500;
 
     const Game& game() const { return game_; }
+
+    // Opens the game record at `path`, as Open game does (the file named on
+    // the command line).
+    void openFile(const QString& path);
 
     // Where the circle of `cell` lies in the window.
     static QRect cellRect(CellIndex cell);
@@ -71,6 +78,11 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
     void Undo_Click();
+    void Continue_Click();
+    void Open_Click();
+    void Save_Click();
+    void Replay_Click();
+    void TimerReplay_Timer();
 
     void NewGame();
 
@@ -82,6 +94,12 @@ private:
     void switchBlinkTimer(bool on) override;
     void showWinner(const std::string& name) override;
     void closeWinner() override;
+    void stoneChanged(CellIndex cell) override;
+    void markComputerStone(CellIndex cell) override;
+    void setUndoPossible(bool possible) override;
+    void computerToMove() override;
+    void recordChanged() override;
+    void switchReplayTimer(bool on) override;
 
     void createWindowedControls();
     void createLabels();
@@ -90,17 +108,17 @@ private:
     void createMenu();
     void describeCell(CellIndex cell);
     void playComputerMove(CellIndex cell);
-    // After any change to the board: the accessible names, the computer's
-    // marker, Undo, and the computer's turn if it has come.
-    void boardChanged();
-    void moveChanged(CellIndex cell);
-    void updateUndo();
+    // Sets `record` on the board, the computer stopped first.
+    void setGame(const GameRecord& record);
+    // Which of the menu's game actions can be taken now.
+    void updateMenu();
 
     Game game_;
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
+    QTimer* TimerReplay = nullptr;
 
     OneBasedArray<widgets::PictureBox*, 3> Picture2{};
     CaptionFrame* Frame1 = nullptr;
@@ -122,7 +140,11 @@ private:
     BoardCursor* board_ = nullptr;
     ComputerPlayer* computer_ = nullptr;
     GameMenu* menu_ = nullptr;
+    GameKeeper* keeper_ = nullptr;
+    GameFiles* files_ = nullptr;
+    ReplayStopper* replayStopper_ = nullptr;
     CellIndex markedStone_ = 0; // the computer's last stone, ringed
+    bool boardIsKept_ = false;  // the game on the board is the one kept
 
     QPointer<dialogs::Form2> winnerDialog_;
     QPointer<dialogs::frmAbout> aboutDialog_;

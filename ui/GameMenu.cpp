@@ -20,14 +20,17 @@ std::size_t at(engine::Strength strength)
 } // namespace
 
 GameMenu::GameMenu(QWidget* parent)
-    : QMenu(parent), preferences_(Preferences::load()), undo_(addAction(QStringLiteral("&Undo")))
+    : QMenu(parent),
+      preferences_(Preferences::load()),
+      undo_(addNamedAction(QStringLiteral("&Undo"), "Undo", QKeySequence::Undo))
 {
     setObjectName(QStringLiteral("GameMenu"));
     setAccessibleName(QStringLiteral("Game menu"));
-    undo_->setObjectName(QStringLiteral("Undo"));
-    undo_->setShortcut(QKeySequence::Undo);
-    // The winner dialog may have the focus when a player takes the win back.
-    undo_->setShortcutContext(Qt::ApplicationShortcut);
+    addSeparator();
+    continue_ = addNamedAction(QStringLiteral("&Continue last game"), "Continue");
+    open_ = addNamedAction(QStringLiteral("Open &game..."), "Open", QKeySequence::Open);
+    save_ = addNamedAction(QStringLiteral("Sa&ve game as..."), "Save", QKeySequence::Save);
+    replay_ = addNamedAction(QStringLiteral("&Replay"), "Replay");
     addSeparator();
     addStrengths();
     computerOpens_ = addAction(QStringLiteral("Computer &opens"));
@@ -39,6 +42,19 @@ GameMenu::GameMenu(QWidget* parent)
         chosen.computerOpens = on;
         choose(chosen);
     });
+}
+
+QAction* GameMenu::addNamedAction(const QString& text, const char* name, const QKeySequence& keys)
+{
+    QAction* action = addAction(text);
+    action->setObjectName(QLatin1String(name));
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        // The winner dialog may have the focus when a player takes the win
+        // back, or saves it.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    return action;
 }
 
 void GameMenu::addStrengths()

@@ -8,9 +8,10 @@ class QAction;
 
 namespace kesto::ui {
 
-// The window's context menu: Undo, the computer's strength and whether the
-// computer opens. The two choices apply from the next new game, like the
-// play mode, and are remembered between runs.
+// The window's context menu: Undo; the kept, saved and opened games and the
+// replay; the computer's strength and whether the computer opens. The two
+// choices apply from the next new game, like the play mode, and are
+// remembered between runs.
 class GameMenu : public QMenu {
     Q_OBJECT
 
@@ -19,16 +20,30 @@ public:
 
     // Takes back a move; its shortcut is the platform's undo key.
     QAction* undoAction() const { return undo_; }
+    // Brings back the game kept from an earlier run.
+    QAction* continueAction() const { return continue_; }
+    // Opens a game record (Ctrl+O) and saves one (Ctrl+S).
+    QAction* openAction() const { return open_; }
+    QAction* saveAction() const { return save_; }
+    // Plays the game on the board back.
+    QAction* replayAction() const { return replay_; }
+    // The actions whose keys work with the menu closed.
+    QList<QAction*> keyedActions() const { return {undo_, open_, save_}; }
 
     // The choices as they stand now.
     const Preferences& preferences() const { return preferences_; }
 
 private:
+    QAction* addNamedAction(const QString& text, const char* name, const QKeySequence& keys = {});
     void addStrengths();
     void choose(const Preferences& preferences);
 
     Preferences preferences_;
     QAction* undo_;
+    QAction* continue_ = nullptr;
+    QAction* open_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* replay_ = nullptr;
     QAction* computerOpens_ = nullptr;
 };
 

@@ -1,0 +1,76 @@
+#include "ReplayStopper.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace kesto::ui {
+
+ReplayStopper::ReplayStopper(QObject* reset, std::function<void()> stop, QObject* parent)
+    : QObject(parent), reset_(reset), stop_(std::move(stop))
+{
+}
+
+ReplayStopper::~ReplayStopper()
+{
+    if (installed_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+}
+
+void ReplayStopper::watch(bool on)
+{
+    watching_ = on;
+    if (watching_ && !installed_) {
+        QCoreApplication::instance()->installEventFilter(this);
+        installed_ = true;
+    }
+}
+
+bool ReplayStopper::letThrough(QObject* watched, QEvent* event) const
+{
+    if (watched == reset_) {
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->key() == Qt::Key_R && key->modifiers() == Qt::AltModifier;
+    }
+    return false;
+}
+
+bool ReplayStopper::eventFilter(QObject* watched, QEvent* event)
+{
+    // Events reach the window system's window before the widget they are
+    // for: only the widget's copy counts.
+    if (!watched->isWidgetType()) {
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
+    if (watching_ && (press || key || type == QEvent::ContextMenu) && !letThrough(watched, event)) {
+        watching_ = false;
+        swallowRelease_ = press;
+        // A key's shortcut is held back by taking its override; the key
+        // itself comes next, and goes nowhere either.
+        swallowKey_ = type == QEvent::ShortcutOverride;
+        stop_();
+        event->accept();
+        return true;
+    }
+    if (swallowRelease_ && type == QEvent::MouseButtonRelease) {
+        swallowRelease_ = false;
+        return true;
+    }
+    if (swallowKey_ && type == QEvent::KeyPress) {
+        swallowKey_ = false;
+        return true;
+    }
+    if (!watching_ && !swallowRelease_ && !swallowKey_) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        installed_ = false;
+    }
+    return false;
+}
+
+} // namespace kesto::ui
