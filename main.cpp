@@ -1,9 +1,12 @@
+#include "ui/CommandLine.h"
 #include "ui/Form1.h"
+#include "ui/ScriptedGame.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -47,6 +50,22 @@ void releaseHeldBack()
 
 int main(int argc, char* argv[])
 {
+    using kesto::ui::CommandLine;
+    // Usage and the version need no display.
+    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(CommandLine::usage().c_str(), stdout);
+        return EXIT_SUCCESS;
+    case CommandLine::Action::Version:
+        std::puts("kesto " KESTO_VERSION);
+        return EXIT_SUCCESS;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s\n", line.fault.c_str());
+        return 2;
+    case CommandLine::Action::Play:
+        break;
+    }
     if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         std::fputs(kNoDisplay, stderr);
         return EXIT_FAILURE;
@@ -65,5 +84,9 @@ int main(int argc, char* argv[])
 
     kesto::ui::Form1 window;
     window.show();
+    if (!line.file.empty()) {
+        window.openFile(QString::fromLocal8Bit(line.file.c_str()));
+    }
+    kesto::ui::ScriptedGame::startOn(window);
     return QApplication::exec();
 }

@@ -153,7 +153,7 @@ BrainProtocol::Answer BrainProtocol::command(std::string_view word, std::string_
         return startGame(arguments);
     }
     if (word == "ABOUT") {
-        return {R"(name="Kesto", version="1.1", author="The Kesto makers")"};
+        return {R"(name="Kesto", version=")" KESTO_VERSION R"(", author="The Kesto makers")"};
     }
     if (word == "INFO") {
         return info(arguments);
