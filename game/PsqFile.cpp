@@ -133,6 +133,7 @@ PsqFile::Contents PsqFile::read(std::string_view text)
             contents.faultLine = static_cast<int>(line + 1);
             contents.fault = "the stone " + std::string(lines[line]) + " lies off the " + std::to_string(kBoardSide)
                              + " by " + std::to_string(kBoardSide) + " board";
+            contents.moves.clear();
             return contents;
         }
         contents.moves.push_back(cellAt(static_cast<int>(move->y), static_cast<int>(move->x)));
