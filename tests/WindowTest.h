@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -132,6 +133,25 @@ inline QColor shownColour(QWidget* window, int cell)
 {
     const QRect circle = kesto::ui::Form1::cellRect(static_cast<kesto::CellIndex>(cell));
     return window->grab(circle).toImage().pixelColor(circle.width() / 2, circle.height() / 2);
+}
+
+// Opens the game menu with a right click at `pos` and clicks its item
+// `name`, in the strength submenu if it is there.
+inline void chooseFromMenu(QWidget* window, QPoint pos, const char* name)
+{
+    const auto menu = [window] { return control<QMenu>(window, QStringLiteral("GameMenu")); };
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
+    QTRY_VERIFY(menu()->isVisible());
+    auto* item = control<QAction>(window, QLatin1String(name));
+    QMenu* holder = menu();
+    if (!menu()->actions().contains(item)) {
+        holder = control<QMenu>(window, QStringLiteral("ComputerStrength"));
+        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier,
+                          menu()->actionGeometry(holder->menuAction()).center());
+        QTRY_VERIFY(holder->isVisible());
+    }
+    QTest::mouseClick(holder, Qt::LeftButton, Qt::NoModifier, holder->actionGeometry(item).center());
+    QTRY_VERIFY(!menu()->isVisible());
 }
 
 // The dialogs of one kind that exist, shown or not.

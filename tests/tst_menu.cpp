@@ -56,8 +56,7 @@ private:
     QMenu* menu() const { return control<QMenu>(window.get(), QStringLiteral("GameMenu")); }
     QAction* action(const char* name) const { return control<QAction>(window.get(), QLatin1String(name)); }
     ComputerPlayer* computer() const { return window->findChild<ComputerPlayer*>(); }
-    // Opens the menu with a right click at `pos` and clicks its item `name`.
-    void chooseFromMenu(QPoint pos, const char* name);
+    void chooseFromMenu(QPoint pos, const char* name) { windowtest::chooseFromMenu(window.get(), pos, name); }
 
     std::unique_ptr<Form1> window;
 };
@@ -79,22 +78,6 @@ void TestMenu::cleanup()
 {
     window.reset();
     QFile::remove(settingsFile());
-}
-
-void TestMenu::chooseFromMenu(QPoint pos, const char* name)
-{
-    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, pos);
-    QTRY_VERIFY(menu()->isVisible());
-    QAction* item = action(name);
-    QMenu* holder = menu();
-    if (!menu()->actions().contains(item)) {
-        holder = control<QMenu>(window.get(), QStringLiteral("ComputerStrength"));
-        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier,
-                          menu()->actionGeometry(holder->menuAction()).center());
-        QTRY_VERIFY(holder->isVisible());
-    }
-    QTest::mouseClick(holder, Qt::LeftButton, Qt::NoModifier, holder->actionGeometry(item).center());
-    QTRY_VERIFY(!menu()->isVisible());
 }
 
 void TestMenu::computerOpens()

@@ -51,9 +51,7 @@ bool ReplayStopper::eventFilter(QObject* watched, QEvent* event)
     if (watching_ && (press || key || type == QEvent::ContextMenu) && !letThrough(watched, event)) {
         watching_ = false;
         swallowRelease_ = press;
-        // A key's shortcut is held back by taking its override; the key
-        // itself comes next, and goes nowhere either.
-        swallowKey_ = type == QEvent::ShortcutOverride;
+        swallowKey_ = key;
         stop_();
         event->accept();
         return true;
@@ -62,7 +60,14 @@ bool ReplayStopper::eventFilter(QObject* watched, QEvent* event)
         swallowRelease_ = false;
         return true;
     }
-    if (swallowKey_ && type == QEvent::KeyPress) {
+    // The stopping key comes as a shortcut's override and as a press,
+    // perhaps more than once: each is taken, so that no shortcut fires and
+    // no widget sees it, until the key is let go.
+    if (swallowKey_ && key) {
+        event->accept();
+        return true;
+    }
+    if (swallowKey_ && type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         swallowKey_ = false;
         return true;
     }

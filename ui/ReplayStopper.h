@@ -31,7 +31,7 @@ private:
     std::function<void()> stop_;
     bool watching_ = false;
     bool swallowRelease_ = false; // the stopping click's release is still to come
-    bool swallowKey_ = false;     // the stopping key's press is still to come
+    bool swallowKey_ = false;     // the stopping key is still held down
     bool installed_ = false;
 };
 
