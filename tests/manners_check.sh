@@ -35,5 +35,22 @@ check game_review "--threats lots" "$build/game_review"
 check solver_bench "--every 0" "$build/solver_bench"
 check empty_window "--fast" "$build/empty_window"
 check idle_cost.sh "$build x" bash "$source/bench/idle_cost.sh"
+check idle_memory.sh "$build x" bash "$source/bench/idle_memory.sh"
 check balanced_openings.py "$build/brain_match engine lots" python3 "$source/bench/balanced_openings.py"
-echo "PASS: every benchmark program and kesto-brain minds its arguments"
+
+# The game itself: usage and version without a display, and an unknown
+# option refused with one line and status 2, also with Qt's own options.
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+ "$build/kesto" --help | grep -q '^Usage: kesto' || fail "kesto --help prints no usage without a display"
+ "$build/kesto" --version | grep -Eq '^kesto [0-9]+\.[0-9]+\.[0-9]+$' || fail "kesto --version prints no version")
+for bad in "--fast" "-platform offscreen --fast" "a.psq b.psq"; do
+    err=$(mktemp)
+    status=0
+    # shellcheck disable=SC2086
+    "$build/kesto" $bad >/dev/null 2>"$err" || status=$?
+    ((status == 2)) || fail "kesto $bad exits with $status, not 2"
+    (($(wc -l <"$err") == 1)) || fail "kesto answers '$bad' with $(wc -l <"$err") lines, not one"
+    echo "kesto: $(cat "$err")"
+    rm -f "$err"
+done
+echo "PASS: every benchmark program, kesto-brain and kesto mind their arguments"

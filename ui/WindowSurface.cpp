@@ -36,17 +36,13 @@ Shape gridShape(QRect bounds, bool solidFill)
 
 WindowSurface::WindowSurface() : Image1(kLogo)
 {
-    // The board's background, the outer grid square, then the inner lines:
-    // four solid vertical bars and four hollow horizontal ones in front of
-    // them, so that all ten lines show each way.
-    Shape1[1] = Shape{Shape::Figure::RoundedRectangle, twipsRect(120, 120, 6375, 6375), kBlack,
-                      kBoardBorderWidth, true, kOrange};
-    Shape1[0] = gridShape(twipsRect(600, 600, 5415, 5415), true);
-    for (int bar = 1; bar <= 4; ++bar) {
-        Shape1.at(static_cast<std::size_t>(1 + bar)) =
-            gridShape(twipsRect(1200 * bar, 600, 615, 5415), true);
-        Shape1.at(static_cast<std::size_t>(5 + bar)) =
-            gridShape(twipsRect(600, 1200 * bar, 5415, 615), false);
+    board_.background = Shape{Shape::Figure::RoundedRectangle, twipsRect(120, 120, 6375, 6375), kBlack,
+                              kBoardBorderWidth, true, kOrange};
+    board_.gridSquare = gridShape(twipsRect(600, 600, 5415, 5415), true);
+    for (std::size_t bar = 0; bar < board_.verticalBars.size(); ++bar) {
+        const int offset = 1200 * static_cast<int>(bar + 1);
+        board_.verticalBars.at(bar) = gridShape(twipsRect(offset, 600, 615, 5415), true);
+        board_.horizontalBars.at(bar) = gridShape(twipsRect(600, offset, 5415, 615), false);
     }
     Shape2 = Shape{Shape::Figure::RoundedRectangle, twipsRect(6600, 2040, 2535, 4335), kBlue,
                    kLineWidth, true, kSilver};
@@ -73,7 +69,7 @@ void WindowSurface::paint(QPainter& painter, const QRect& dirty, const Game& gam
 void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game& game,
                                CellIndex marked) const
 {
-    if (!background().bounds.intersects(dirty)) {
+    if (!board_.background.bounds.intersects(dirty)) {
         return;
     }
     const auto paintCircles = [&](int first, int last) {
@@ -88,14 +84,14 @@ void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game
     };
     // Back to front. The top row of circles lies behind the horizontal bars
     // (which do not reach it); the other rows lie in front of them.
-    background().paint(painter);
-    Shape1[0].paint(painter);
-    for (std::size_t bar = 2; bar <= 5; ++bar) {
-        Shape1.at(bar).paint(painter);
+    board_.background.paint(painter);
+    board_.gridSquare.paint(painter);
+    for (const Shape& bar : board_.verticalBars) {
+        bar.paint(painter);
     }
     paintCircles(1, kBoardSide);
-    for (std::size_t bar = 6; bar <= 9; ++bar) {
-        Shape1.at(bar).paint(painter);
+    for (const Shape& bar : board_.horizontalBars) {
+        bar.paint(painter);
     }
     paintCircles(kBoardSide + 1, kCellCount);
     if (marked != 0 && cellRect(marked).intersects(dirty)) {

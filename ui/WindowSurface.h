@@ -21,21 +21,27 @@ public:
     static QRect cellRect(CellIndex cell);
 
     // The board's outline: its background shape.
-    QRect boardBounds() const { return background().bounds; }
+    QRect boardBounds() const { return board_.background.bounds; }
 
     // Paints what lies in `dirty`: the circles in the colours `game` gives
     // them, and the ring on `marked` unless it is 0.
     void paint(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
 
 private:
-    const widgets::Shape& background() const { return Shape1[1]; }
     void paintBoard(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
     void paintPanel(QPainter& painter, const QRect& dirty) const;
 
-    // The board's shapes, back to front as the window stacks them: the
-    // outer grid square (0), the background (1), four vertical bars (2-5)
-    // and four horizontal ones (6-9).
-    std::array<widgets::Shape, 10> Shape1{};
+    // The board's shapes (the window's Shape1 array), painted back to
+    // front: the background, the outer grid square, then four solid
+    // vertical bars and four hollow horizontal ones in front of them, so
+    // that all ten lines show each way.
+    struct BoardShapes {
+        widgets::Shape background;
+        widgets::Shape gridSquare;
+        std::array<widgets::Shape, 4> verticalBars{};
+        std::array<widgets::Shape, 4> horizontalBars{};
+    };
+    BoardShapes board_;
     widgets::Shape Shape2; // the side panel
     widgets::Shape Shape3; // the read-out box behind the turn and the time
     widgets::Picture Image1; // the logo
