@@ -31,6 +31,16 @@ CellTarget::CellTarget(CellIndex index, QWidget* parent) : QWidget(parent), inde
     Q_UNUSED(accessible);
 }
 
+void CellTarget::describe(const GameState& state)
+{
+    const int owner = state.board.at(index_);
+    const QString content =
+        owner == kEmpty ? QStringLiteral("empty")
+                        : QStringLiteral("%1's stone").arg(QString::fromStdString(state.playerName.at(owner)).simplified());
+    setAccessibleName(
+        QStringLiteral("Row %1, column %2: %3").arg(rowOf(index_)).arg(columnOf(index_)).arg(content));
+}
+
 void CellTarget::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameState.h"
 #include "game/Types.h"
 
 #include <QWidget>
@@ -15,6 +16,10 @@ public:
     CellTarget(CellIndex index, QWidget* parent);
 
     CellIndex index() const { return index_; }
+
+    // Names the cell for a screen reader as `state` has it: where it is and
+    // what is on it.
+    void describe(const GameState& state);
 
 signals:
     void clicked(kesto::CellIndex index);

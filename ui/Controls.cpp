@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace kesto::ui {
 
@@ -62,6 +63,15 @@ QRadioButton* makeOption(QGroupBox* frame, int index, const QString& caption, QR
     option->setGeometry(geometry);
     fillWithButtonFace(option);
     return option;
+}
+
+void switchTimer(QTimer* timer, bool on)
+{
+    if (on) {
+        timer->start();
+    } else {
+        timer->stop();
+    }
 }
 
 } // namespace kesto::ui

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QWidget;
 
 namespace kesto::ui {
@@ -33,5 +34,8 @@ QPushButton* makeButton(QGroupBox* frame, const char* name, const QString& capti
                         const QString& tooltip, QRect geometry);
 
 QRadioButton* makeOption(QGroupBox* frame, int index, const QString& caption, QRect geometry);
+
+// Starts `timer` (from a full interval) or stops it.
+void switchTimer(QTimer* timer, bool on);
 
 } // namespace kesto::ui

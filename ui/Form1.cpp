@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 #include <memory>
@@ -212,16 +211,7 @@ void Form1::createMenu()
     connect(menu_->saveAction(), &QAction::triggered, this, &Form1::Save_Click);
     connect(menu_->replayAction(), &QAction::triggered, this, &Form1::Replay_Click);
     setUndoPossible(game_.canUndo());
-    // From the keyboard, the menu opens wherever the focus is.
-    for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            const QWidget* focus = focusWidget();
-            const QPoint at = focus != nullptr ? focus->mapToGlobal(focus->rect().center())
-                                               : mapToGlobal(surface_.boardBounds().center());
-            menu_->popup(at);
-        });
-    }
+    menu_->openByKeyboardOn(this, surface_.boardBounds().center());
 }
 
 void Form1::Form_Load()
@@ -303,12 +293,8 @@ void Form1::TimerReplay_Timer()
 
 void Form1::updateMenu()
 {
-    const bool replaying = game_.replaying();
     const std::optional<KeptGame>& kept = keeper_->kept();
-    menu_->continueAction()->setEnabled(!replaying && !boardIsKept_ && kept && kept->unfinished());
-    menu_->openAction()->setEnabled(!replaying);
-    menu_->saveAction()->setEnabled(!replaying && !game_.record().moves.empty());
-    menu_->replayAction()->setEnabled(game_.canReplay());
+    menu_->showWhatCanBeDone(game_, !boardIsKept_ && kept && kept->unfinished());
 }
 
 void Form1::Command2_Click()
@@ -337,17 +323,7 @@ void Form1::playComputerMove(CellIndex cell)
 
 void Form1::describeCell(CellIndex cell)
 {
-    // What a screen reader says of the cell: where it is and what is on it.
-    const int owner = game_.state().board.at(cell);
-    const QString content = owner == kEmpty
-                                ? QStringLiteral("empty")
-                                : QStringLiteral("%1's stone")
-                                      .arg(QString::fromStdString(game_.state().playerName.at(owner))
-                                               .simplified());
-    Image2.at(cell)->setAccessibleName(QStringLiteral("Row %1, column %2: %3")
-                                           .arg(rowOf(cell))
-                                           .arg(columnOf(cell))
-                                           .arg(content));
+    Image2.at(cell)->describe(game_.state());
     if (board_ != nullptr && cell == board_->cell()) {
         board_->setAccessibleName(Image2.at(cell)->accessibleName());
     }
@@ -402,20 +378,12 @@ void Form1::setTimeCaption(const std::string& time)
 
 void Form1::switchClockTimer(bool on)
 {
-    if (on) {
-        Timer2->start();
-    } else {
-        Timer2->stop();
-    }
+    switchTimer(Timer2, on);
 }
 
 void Form1::switchBlinkTimer(bool on)
 {
-    if (on) {
-        Timer3->start();
-    } else {
-        Timer3->stop();
-    }
+    switchTimer(Timer3, on);
 }
 
 void Form1::showWinner(const std::string& name)
@@ -474,11 +442,7 @@ void Form1::recordChanged()
 
 void Form1::switchReplayTimer(bool on)
 {
-    if (on) {
-        TimerReplay->start();
-    } else {
-        TimerReplay->stop();
-    }
+    switchTimer(TimerReplay, on);
     replayStopper_->watch(on);
     updateMenu();
 }

@@ -1,6 +1,7 @@
 #include "GameMenu.h"
 
 #include <QActionGroup>
+#include <QShortcut>
 
 #include <array>
 
@@ -55,6 +56,26 @@ QAction* GameMenu::addNamedAction(const QString& text, const char* name, const Q
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
     return action;
+}
+
+void GameMenu::showWhatCanBeDone(const Game& game, bool continuable)
+{
+    const bool replaying = game.replaying();
+    continue_->setEnabled(!replaying && continuable);
+    open_->setEnabled(!replaying);
+    save_->setEnabled(!replaying && !game.record().moves.empty());
+    replay_->setEnabled(game.canReplay());
+}
+
+void GameMenu::openByKeyboardOn(QWidget* window, QPoint fallback)
+{
+    for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, window);
+        connect(shortcut, &QShortcut::activated, this, [this, window, fallback] {
+            const QWidget* focus = window->focusWidget();
+            popup(focus != nullptr ? focus->mapToGlobal(focus->rect().center()) : window->mapToGlobal(fallback));
+        });
+    }
 }
 
 void GameMenu::addStrengths()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Preferences.h"
+#include "game/Game.h"
 
 #include <QMenu>
 
@@ -29,6 +30,15 @@ public:
     QAction* replayAction() const { return replay_; }
     // The actions whose keys work with the menu closed.
     QList<QAction*> keyedActions() const { return {undo_, open_, save_}; }
+
+    // Enables the game actions that can be taken on `game` now (Undo is
+    // the game's to say): Continue when `continuable`, none of them while
+    // a replay runs.
+    void showWhatCanBeDone(const Game& game, bool continuable);
+
+    // Shift+F10 and the Menu key open the menu on `window`, at the widget
+    // with the focus, or at `fallback` (in the window) when none has it.
+    void openByKeyboardOn(QWidget* window, QPoint fallback);
 
     // The choices as they stand now.
     const Preferences& preferences() const { return preferences_; }
