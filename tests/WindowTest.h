@@ -135,6 +135,15 @@ inline QColor shownColour(QWidget* window, int cell)
     return window->grab(circle).toImage().pixelColor(circle.width() / 2, circle.height() / 2);
 }
 
+// Whether the cell shows the marker's dark ring just inside its circle.
+inline bool ringed(QWidget* window, int cell)
+{
+    const QRect circle = kesto::ui::Form1::cellRect(static_cast<kesto::CellIndex>(cell));
+    const QImage shown = window->grab(circle).toImage();
+    const QColor ring = shown.pixelColor(4, circle.height() / 2);
+    return ring.red() < 100 && ring.green() < 100 && ring.blue() < 100;
+}
+
 // Opens the game menu with a right click at `pos` and clicks its item
 // `name`, in the strength submenu if it is there.
 inline void chooseFromMenu(QWidget* window, QPoint pos, const char* name)

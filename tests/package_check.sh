@@ -28,10 +28,13 @@ for file in ./usr/games/kesto ./usr/games/kesto-brain ./usr/share/applications/o
     ./usr/share/icons/hicolor/48x48/apps/org.example.Kesto.png \
     ./usr/share/icons/hicolor/scalable/apps/org.example.Kesto.svg \
     ./usr/share/doc/kesto/copyright ./usr/share/doc/kesto/changelog.gz \
-    ./usr/share/man/man6/kesto.6.gz ./usr/share/man/man6/kesto-brain.6.gz; do
+    ./usr/share/man/man6/kesto.6.gz ./usr/share/man/man6/kesto-brain.6.gz \
+    ./usr/share/mime/packages/org.example.Kesto.xml; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "the package is not filed under games"
+version=$(grep -m1 -o 'CMAKE_PROJECT_VERSION:STATIC=.*' "$build/CMakeCache.txt" | cut -d= -f2)
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "the package's version is not the project's $version"
 description=$(dpkg-deb -f "$deb" Description)
 (($(wc -l <<<"$description") > 3)) || fail "the package has no long description"
 grep -qi computer <<<"$description" || fail "the description does not mention the computer opponent"

@@ -17,19 +17,6 @@ using kesto::ui::ComputerPlayer;
 using kesto::ui::Form1;
 using namespace windowtest;
 
-namespace {
-
-// Whether the cell shows the marker's dark ring just inside its circle.
-bool ringed(QWidget* window, int cell)
-{
-    const QRect circle = Form1::cellRect(static_cast<kesto::CellIndex>(cell));
-    const QImage shown = window->grab(circle).toImage();
-    const QColor ring = shown.pixelColor(4, circle.height() / 2);
-    return ring.red() < 100 && ring.green() < 100 && ring.blue() < 100;
-}
-
-} // namespace
-
 class TestPlaying : public QObject {
     Q_OBJECT
 
