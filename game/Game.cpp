@@ -161,6 +161,12 @@ void Game::playStone(CellIndex index)
     if (replaying_ || state_.inputLocked != kFalse16 || state_.board.at(index) != kEmpty) {
         return;
     }
+    // One preview at a time: the stone may land away from the last preview
+    // (the keyboard's cursor moved it, or the window was clicked into
+    // focus), which then goes, as it would have gone for the next mover.
+    if (state_.hoverCell != index && state_.board.at(state_.hoverCell) == kEmpty) {
+        paintBox(state_.hoverCell, kWhite);
+    }
     paintBox(index, moverColor());
     state_.board.at(index) = state_.currentPlayer;
     moves_.push_back(index);

@@ -42,6 +42,8 @@ void GameModel::click(int cell)
         return;
     }
     board_.at(index(cell)) = toMove_;
+    // A stone ends the preview wherever it was: one preview at a time.
+    preview_.reset();
     // Down, across, and the two diagonals; each one way, then the other.
     const int axes[4][2] = {{-1, 0}, {0, -1}, {-1, -1}, {1, -1}};
     for (const auto& axis : axes) {

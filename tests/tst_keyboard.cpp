@@ -38,6 +38,8 @@ private slots:
     void cursorKeys_data();
     void cursorKeys();
     void bothPlayersToAWin();
+    void aClickAfterTheCursorMovedLeavesNoPhantom_data();
+    void aClickAfterTheCursorMovedLeavesNoPhantom();
     void ringOnlyWithKeyboardFocus();
     void escapeClosesAFocusedDialog_data();
     void escapeClosesAFocusedDialog();
@@ -188,6 +190,42 @@ void TestKeyboard::escapeClosesAFocusedDialog()
     QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : dialog, Qt::Key_Escape);
     QTRY_VERIFY(open.isNull());
     QCOMPARE(window->isVisible(), true);
+}
+
+void TestKeyboard::aClickAfterTheCursorMovedLeavesNoPhantom_data()
+{
+    QTest::addColumn<QList<int>>("before"); // stones laid by click first
+    QTest::addColumn<int>("clicked");
+    QTest::newRow("an ordinary stone") << QList<int>{} << 89;
+    // Player 1 holds 1-4 of the top row: the click on 5 wins.
+    QTest::newRow("the winning stone") << QList<int>{1, 11, 2, 12, 3, 13, 4, 14} << 5;
+}
+
+void TestKeyboard::aClickAfterTheCursorMovedLeavesNoPhantom()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, clicked);
+    reset();
+    for (int cell : before) {
+        clickCell(window.get(), cell);
+    }
+    tabToTheBoard(); // the cursor on row 5, column 5
+    pointAt(window.get(), Form1::cellRect(static_cast<kesto::CellIndex>(clicked)).center());
+    QCOMPARE(shownColour(window.get(), clicked), QColor(Qt::red));
+    press(Qt::Key_Home);
+    press(Qt::Key_Right); // row 5, column 2 now previews
+    QCOMPARE(shownColour(window.get(), 42), QColor(Qt::red));
+    clickAt(window.get(), Form1::cellRect(static_cast<kesto::CellIndex>(clicked)).center());
+
+    QCOMPARE(window->game().state().board.at(clicked), 1);
+    // No cell shows a colour that is neither its stone nor a live preview.
+    const bool won = window->game().state().inputLocked != kesto::kFalse16;
+    for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
+        const int owner = window->game().state().board.at(cell);
+        const QColor expected = owner == 1 ? QColor(Qt::red) : owner == 2 ? QColor(Qt::green) : QColor(Qt::white);
+        QVERIFY2(shownColour(window.get(), cell) == expected || (won && owner == 1),
+                 qPrintable(QStringLiteral("cell %1").arg(cell)));
+    }
 }
 
 QTEST_MAIN(TestKeyboard)
