@@ -3,6 +3,7 @@
 // keeper's reading of what it finds, and the command line.
 
 #include "ui/CommandLine.h"
+#include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
 #include "ui/KeptGame.h"
 
@@ -20,6 +21,7 @@
 
 using kesto::engine::Strength;
 using kesto::ui::CommandLine;
+using kesto::ui::FileWriter;
 using kesto::ui::GameKeeper;
 using kesto::ui::KeptGame;
 
@@ -153,7 +155,7 @@ void TestKeeping::aWriteCutOffBeforeItsCommitLeavesTheOldFile()
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("last-game.psq"));
     const QByteArray old = QByteArray::fromStdString(keptGame(false, false, {45}, 1, Strength::Medium, false).toText());
-    QVERIFY(GameKeeper::writeWhole(path, old));
+    QVERIFY(FileWriter::writeWhole(path, old));
     QCOMPARE(contentsOf(path), old);
 
     // A child writes a longer game, and the system kills it part-way: the
@@ -164,7 +166,7 @@ void TestKeeping::aWriteCutOffBeforeItsCommitLeavesTheOldFile()
     if (child == 0) {
         const rlimit limit{100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        GameKeeper::writeWhole(path, longer);
+        FileWriter::writeWhole(path, longer);
         _exit(0); // not reached: the write past the limit kills the child
     }
     int status = 0;

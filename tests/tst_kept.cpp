@@ -6,6 +6,7 @@
 #include "dialogs/Form2.h"
 #include "game/PsqFile.h"
 #include "ui/GameFiles.h"
+#include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
 #include "ui/KeptGame.h"
 
@@ -19,6 +20,7 @@ using kesto::PsqFile;
 using kesto::dialogs::Form2;
 using kesto::ui::Form1;
 using kesto::ui::GameFiles;
+using kesto::ui::FileWriter;
 using kesto::ui::GameKeeper;
 using kesto::ui::KeptGame;
 using namespace windowtest;
@@ -151,7 +153,7 @@ void TestKept::continueGivesTheComputerItsTurn()
     kept.record.clockSeconds = 20;
     kept.strength = kesto::engine::Strength::Easy;
     window.reset();
-    QVERIFY(GameKeeper::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
     restart();
 
     clickMode(window.get(), 0); // the Mode frame does not decide a continued game
@@ -168,7 +170,7 @@ void TestKept::continueGivesTheComputerItsTurn()
     // player is to move.
     kept.record.moves = {45, 46};
     window.reset();
-    QVERIFY(GameKeeper::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
     restart();
     choose("Continue");
     QCOMPARE(window->game().lastComputerStone(), 46);

@@ -5,6 +5,7 @@
 // the kill; the last one is then continued in a real window.
 
 #include "WindowTest.h"
+#include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
 #include "ui/KeptGame.h"
 #include "ui/ScriptedGame.h"
@@ -18,6 +19,7 @@
 
 using kesto::CellIndex;
 using kesto::ui::Form1;
+using kesto::ui::FileWriter;
 using kesto::ui::GameKeeper;
 using kesto::ui::KeptGame;
 using namespace windowtest;
@@ -126,7 +128,7 @@ void TestKill::killedAtRandomTheKeptGameIsWholeAndContinues()
 
     // The last game killed comes back in a window, as it was kept.
     QVERIFY(last.has_value());
-    QVERIFY(GameKeeper::writeWhole(GameKeeper::path(), QByteArray::fromStdString(last->toText())));
+    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(last->toText())));
     Form1 window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

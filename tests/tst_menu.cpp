@@ -4,12 +4,16 @@
 
 #include "WindowTest.h"
 #include "ui/ComputerPlayer.h"
+#include "ui/Preferences.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -22,13 +26,18 @@ namespace {
 
 QString settingsFile()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("org.example.Kesto"),
-                     QStringLiteral("Kesto"))
-        .fileName();
+    return kesto::ui::Preferences::path();
+}
+
+QByteArray settingsOnDisk()
+{
+    QFile file(settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeSettings(const QByteArray& content)
 {
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
     QFile file(settingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
@@ -49,6 +58,9 @@ private slots:
     void menuChoicesApplyAtTheNextResetAndAreKept();
     void damagedSettingsGiveTheDefaults_data();
     void damagedSettingsGiveTheDefaults();
+    void settingsThatAreNoFileOrTooBigAreLeftAlone_data();
+    void settingsThatAreNoFileOrTooBigAreLeftAlone();
+    void onlyTheGamesOwnChoicesAreWrittenBack();
 
 private:
     void reset() { clickReset(window.get()); }
@@ -153,6 +165,7 @@ void TestMenu::menuChoicesApplyAtTheNextResetAndAreKept()
     chooseFromMenu(Form1::cellRect(1).center(), "ComputerOpens");
 
     // The next run starts with the same choices.
+    window.reset();
     window = std::make_unique<Form1>();
     window->show();
     QVERIFY(action("Easy")->isChecked());
@@ -185,6 +198,42 @@ void TestMenu::damagedSettingsGiveTheDefaults()
     reset();
     QCOMPARE(computer()->strength(), Strength::Medium);
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
+}
+
+void TestMenu::settingsThatAreNoFileOrTooBigAreLeftAlone_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a named pipe") << true;
+    QTest::newRow("80 MB") << false;
+}
+
+void TestMenu::settingsThatAreNoFileOrTooBigAreLeftAlone()
+{
+    QFETCH(bool, pipe);
+    window.reset();
+    QFile::remove(settingsFile());
+    if (pipe) {
+        QCOMPARE(mkfifo(QFile::encodeName(settingsFile()).constData(), 0600), 0);
+    } else {
+        writeSettings("[computer]\nstrength=hard\n" + QByteArray(80 << 20, '#'));
+    }
+    window = std::make_unique<Form1>(); // opens: it does not wait on the pipe for a writer
+    QVERIFY(action("Medium")->isChecked());
+    QVERIFY(!action("ComputerOpens")->isChecked());
+}
+
+void TestMenu::onlyTheGamesOwnChoicesAreWrittenBack()
+{
+    window.reset();
+    writeSettings("[computer]\nstrength=hard\nopens=true\nsecret=42\n[elsewhere]\n\x01\x02 odd key=%%41\n");
+    window = std::make_unique<Form1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(action("Hard")->isChecked());
+    QVERIFY(action("ComputerOpens")->isChecked());
+    chooseFromMenu(Form1::cellRect(1).center(), "Easy");
+    window.reset(); // the choice is on the disk once the window has gone
+    QCOMPARE(settingsOnDisk(), QByteArray("[computer]\nstrength=easy\nopens=true\n"));
 }
 
 QTEST_MAIN(TestMenu)

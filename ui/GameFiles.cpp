@@ -1,7 +1,7 @@
 #include "GameFiles.h"
 
 #include "ConfinedFile.h"
-#include "GameKeeper.h"
+#include "FileWriter.h"
 #include "game/PsqFile.h"
 
 #include <QDir>
@@ -58,7 +58,7 @@ void GameFiles::save(const GameRecord& record)
     if (path.isEmpty()) {
         return;
     }
-    if (!GameKeeper::writeWhole(path, QByteArray::fromStdString(PsqFile::write(record.moves)))) {
+    if (!FileWriter::writeWhole(path, QByteArray::fromStdString(PsqFile::write(record.moves)))) {
         complain(QStringLiteral("The game could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
     }
 }

@@ -2,11 +2,7 @@
 
 #include "ConfinedFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QtConcurrent>
 
 #include <cstdio>
 
@@ -18,24 +14,20 @@ const QString kFileName = QStringLiteral("last-game.psq");
 
 } // namespace
 
-GameKeeper::GameKeeper(QObject* parent) : QObject(parent), file_(path())
+GameKeeper::GameKeeper(QObject* parent) : QObject(parent), writer_(new FileWriter(path(), this))
 {
     setObjectName(QStringLiteral("GameKeeper"));
-    writer_.setMaxThreadCount(1);
+    connect(writer_, &FileWriter::written, this, &GameKeeper::written);
     QString unread;
-    const auto text = ConfinedFile::read(file_, unread);
+    const auto text = ConfinedFile::read(writer_->path(), unread);
     std::string why = unread.toStdString();
     if (text) {
         kept_ = KeptGame::fromText(text->toStdString(), why);
     }
     if (!kept_ && !why.empty()) {
-        std::fprintf(stderr, "kesto: the kept game in %s is ignored: %s\n", qUtf8Printable(file_), why.c_str());
+        std::fprintf(stderr, "kesto: the kept game in %s is ignored: %s\n", qUtf8Printable(writer_->path()),
+                     why.c_str());
     }
-}
-
-GameKeeper::~GameKeeper()
-{
-    writer_.waitForDone();
 }
 
 QString GameKeeper::path()
@@ -46,44 +38,7 @@ QString GameKeeper::path()
 void GameKeeper::keep(const KeptGame& game)
 {
     kept_ = game;
-    const std::lock_guard lock(pendingMutex_);
-    pending_ = game;
-    if (!writing_) {
-        writing_ = true;
-        writer_.start([this] { writePending(); });
-    }
-}
-
-void GameKeeper::writePending()
-{
-    for (;;) {
-        KeptGame game;
-        {
-            const std::lock_guard lock(pendingMutex_);
-            if (!pending_) {
-                writing_ = false;
-                return;
-            }
-            game = *pending_;
-            pending_.reset();
-        }
-        if (writeWhole(file_, QByteArray::fromStdString(game.toText()))) {
-            const int stones = static_cast<int>(game.record.moves.size());
-            QMetaObject::invokeMethod(this, [this, stones] { emit written(stones); }, Qt::QueuedConnection);
-        }
-    }
-}
-
-bool GameKeeper::writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "kesto: could not keep the game in %s: %s\n", qUtf8Printable(path),
-                     qUtf8Printable(file.errorString()));
-        return false;
-    }
-    return true;
+    writer_->write(QByteArray::fromStdString(game.toText()), static_cast<int>(game.record.moves.size()));
 }
 
 } // namespace kesto::ui

@@ -23,6 +23,7 @@ std::size_t at(engine::Strength strength)
 GameMenu::GameMenu(QWidget* parent)
     : QMenu(parent),
       preferences_(Preferences::load()),
+      settings_(new FileWriter(Preferences::path(), this)),
       undo_(addNamedAction(QStringLiteral("&Undo"), "Undo", QKeySequence::Undo))
 {
     setObjectName(QStringLiteral("GameMenu"));
@@ -102,7 +103,7 @@ void GameMenu::addStrengths()
 void GameMenu::choose(const Preferences& preferences)
 {
     preferences_ = preferences;
-    preferences_.save();
+    settings_->write(preferences_.toText());
 }
 
 } // namespace kesto::ui

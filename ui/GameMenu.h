@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileWriter.h"
 #include "Preferences.h"
 #include "game/Game.h"
 
@@ -49,6 +50,7 @@ private:
     void choose(const Preferences& preferences);
 
     Preferences preferences_;
+    FileWriter* settings_; // writes the choices, off the window's thread
     QAction* undo_;
     QAction* continue_ = nullptr;
     QAction* open_ = nullptr;

@@ -1,46 +1,76 @@
 #include "Preferences.h"
 
-#include <QSettings>
-#include <QString>
+#include "ConfinedFile.h"
+
+#include <QList>
+#include <QStandardPaths>
+
+#include <cstdio>
 
 namespace kesto::ui {
 
 namespace {
 
-const QString kOrganization = QStringLiteral("org.example.Kesto");
-const QString kApplication = QStringLiteral("Kesto");
-const QString kStrengthKey = QStringLiteral("computer/strength");
-const QString kOpensKey = QStringLiteral("computer/opens");
-const QString kTrue = QStringLiteral("true");
-const QString kFalse = QStringLiteral("false");
-
-QSettings settings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganization, kApplication);
-}
+const QString kFolder = QStringLiteral("org.example.Kesto");
+const QString kFileName = QStringLiteral("Kesto.ini");
+const QByteArray kSection = "[computer]";
+const QByteArray kStrengthKey = "strength";
+const QByteArray kOpensKey = "opens";
+const QByteArray kTrue = "true";
+const QByteArray kFalse = "false";
 
 } // namespace
 
+QString Preferences::path()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + kFolder
+           + QLatin1Char('/') + kFileName;
+}
+
 Preferences Preferences::load()
 {
-    Preferences preferences;
-    const QSettings stored = settings();
-    if (stored.status() != QSettings::NoError) {
-        return preferences;
+    QString why;
+    const auto text = ConfinedFile::read(path(), why);
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "kesto: the settings in %s are ignored: %s\n", qUtf8Printable(path()),
+                     qUtf8Printable(why));
     }
-    const std::string strength = stored.value(kStrengthKey).toString().toStdString();
-    preferences.strength = engine::strengthFromName(strength).value_or(kDefaultStrength);
-    // Only the two words count: QVariant would read "maybe" as true.
-    preferences.computerOpens = stored.value(kOpensKey).toString() == kTrue;
+    return text ? fromText(*text) : Preferences{};
+}
+
+Preferences Preferences::fromText(const QByteArray& text)
+{
+    Preferences preferences;
+    bool inSection = false;
+    for (QByteArray line : text.split('\n')) {
+        line = line.trimmed();
+        if (line.startsWith('[')) {
+            inSection = line == kSection;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inSection || equals < 0) {
+            continue;
+        }
+        const QByteArray key = line.left(equals).trimmed();
+        const QByteArray value = line.mid(equals + 1).trimmed();
+        if (key == kStrengthKey) {
+            preferences.strength =
+                engine::strengthFromName(std::string_view(value.constData(), static_cast<std::size_t>(value.size())))
+                    .value_or(kDefaultStrength);
+        } else if (key == kOpensKey) {
+            // Only the two words count: "maybe" is no.
+            preferences.computerOpens = value == kTrue;
+        }
+    }
     return preferences;
 }
 
-void Preferences::save() const
+QByteArray Preferences::toText() const
 {
-    QSettings stored = settings();
     const std::string_view name = engine::strengthName(strength);
-    stored.setValue(kStrengthKey, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    stored.setValue(kOpensKey, computerOpens ? kTrue : kFalse);
+    return kSection + '\n' + kStrengthKey + '=' + QByteArray(name.data(), static_cast<qsizetype>(name.size())) + '\n'
+           + kOpensKey + '=' + (computerOpens ? kTrue : kFalse) + '\n';
 }
 
 } // namespace kesto::ui
