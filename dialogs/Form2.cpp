@@ -16,7 +16,7 @@ constexpr Color kNameColor = 0x00FF00; // pure green, whoever has won
 } // namespace
 
 Form2::Form2()
-    : PictureDialog(QStringLiteral("Form2"), widgets::twipsSize(5805, 3780),
+    : PictureDialog(QStringLiteral("Kesto: the winner"), widgets::twipsSize(5805, 3780),
                     widgets::Picture(QStringLiteral(":/assets/winner.svg"))),
       Label1(new QLabel(QStringLiteral("Label1"), this))
 {

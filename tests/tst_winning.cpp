@@ -56,6 +56,7 @@ private slots:
     void dialogClosesOnItsSurfaceNotOnTheName_data();
     void dialogClosesOnItsSurfaceNotOnTheName();
     void closingTheMainWindowLeavesTheDialogOpen();
+    void closingTheMainWindowBringsTheDialogToTheFront();
 
 private:
     void reset() { QTest::mouseClick(control<QPushButton>(window.get(), QStringLiteral("Command1")), Qt::LeftButton); }
@@ -193,7 +194,7 @@ void TestWinning::dialogLayout()
     playerOneWins(window.get());
     Form2* dialog = winnerDialogs().first();
     QCOMPARE(dialog->size(), QSize(387, 252));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Kesto: the winner")); // for window lists and screen readers
     QVERIFY(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(dialog->windowType(), Qt::Tool); // no task-bar entry
     QVERIFY(dialog->parentWidget() == nullptr);
@@ -264,6 +265,17 @@ void TestWinning::closingTheMainWindowLeavesTheDialogOpen()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(watchdog.isActive()); // it ended by itself, not by the watchdog
     QVERIFY(runsOnWithTheDialog);
+}
+
+void TestWinning::closingTheMainWindowBringsTheDialogToTheFront()
+{
+    playerOneWins(window.get());
+    Form2* dialog = winnerDialogs().first();
+    window->activateWindow(); // the player went back to the board
+    QTRY_COMPARE(QApplication::activeWindow(), window.get());
+    window->close();
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(TestWinning)

@@ -456,6 +456,19 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
     }
 }
 
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The program runs on while a dialog is open: the player sees which one,
+    // in front, with the focus, rather than a program that seems to hang on.
+    QWidget::closeEvent(event);
+    for (dialogs::PictureDialog* dialog : {static_cast<dialogs::PictureDialog*>(aboutDialog_.data()),
+                                           static_cast<dialogs::PictureDialog*>(winnerDialog_.data())}) {
+        if (dialog != nullptr && dialog->isVisible()) {
+            dialog->showInFront();
+        }
+    }
+}
+
 void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
