@@ -6,13 +6,16 @@ set -euo pipefail
 build=$1
 real_display=$2
 work=$(mktemp -d)
-source "$(dirname "$0")/keep_manifest.sh"
-keep_manifest "$build"
-trap 'restore_manifest; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# The package installs its one component: the list of the user's own
+# install, install_manifest.txt, is left alone.
+manifest=$build/install_manifest.txt
+before=$(cat "$manifest" 2>/dev/null || echo none)
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null || fail "cpack could not build the package"
+[[ $(cat "$manifest" 2>/dev/null || echo none) == "$before" ]] || fail "packaging rewrote $manifest"
 deb=$(find "$work" -maxdepth 1 -name 'kesto_*.deb' | head -n 1)
 [[ -n $deb ]] || fail "no package was written"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
