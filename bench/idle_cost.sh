@@ -14,7 +14,7 @@ if [[ ${1:-} == --help || ${1:-} == -h ]]; then
 fi
 if (($# > 2)); then
     echo "idle_cost: at most two arguments, BUILD_DIR and SECONDS (see --help)" >&2
-    exit 1
+    exit 2
 fi
 build=${1:-build}
 seconds=${2:-20}
@@ -23,13 +23,18 @@ for program in "$build/kesto" "$build/empty_window"; do
 done
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "idle_cost: SECONDS must be a whole number above 0" >&2; exit 1; }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a display no other server holds and writes its number.
+numbers=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
 server=$!
 pids=("$server")
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -f "$numbers"' EXIT
+for _ in $(seq 100); do
+    [[ -s $numbers ]] && break
+    sleep 0.1
+done
+[[ -s $numbers ]] || { echo "idle_cost: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$numbers") QT_QPA_PLATFORM=xcb
 
 "$build/kesto" >/dev/null 2>&1 &
 game=$!
