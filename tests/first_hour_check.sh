@@ -33,7 +33,7 @@ if grep -v "^$prefix/" "$manifest"; then
     fail "the install list names files outside $prefix (above)"
 fi
 installed=$(find "$prefix" -type f | wc -l)
-(($(wc -l <"$manifest") == installed)) || fail "the install list names $(wc -l <"$manifest") files, $installed were installed"
+diff <(sort "$manifest") <(find "$prefix" -type f | sort) >&2 || fail "the install list names $(wc -l <"$manifest") files, $installed were installed (above)"
 xargs -d '\n' rm -f <"$manifest"
 left=$(find "$prefix" -type f)
 [[ -z $left ]] || fail "the README's removal left: $left"
