@@ -21,7 +21,7 @@ cmake --install build --prefix "$prefix" >/dev/null || fail "cmake --install fai
 reply=$(printf 'START 10\nBEGIN\nTURN 4,4\nEND\n' | build/kesto-brain)
 grep -Eq '^[0-9],[0-9]$' <<<"$reply" || fail "kesto-brain gave no move: $reply"
 
-(cd build && cpack -G DEB >/dev/null) || fail "cpack -G DEB failed"
+(cd build && cpack -G DEB >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack -G DEB failed"; }
 ls build/kesto_*.deb >/dev/null 2>&1 || fail "no package was built"
 for built in build/tests build/engine_bench build/brain_match build/empty_window; do
     [[ ! -e $built ]] || fail "$built was built for playing, installing or packaging"
