@@ -32,7 +32,7 @@ inline constexpr ShapeWeights kPlacingWeights{{0, 1, 4, 12, 16, 48, 64, 512, 409
 // What a side's prospects on all the empty cells are worth in judging a
 // position, when that side is to move and when it waits: fitted by
 // bench/eval_tune to the outcomes of recorded games, so that 3000 points
-// are odds of e to 1 (see the README). The side to move gets to use its
+// are odds of e to 1 (see docs/engine.md). The side to move gets to use its
 // threats first, and its shapes weigh more. Shapes the search settles
 // before it judges a position (a five to make; for the side to move, an
 // open four or two ways to five) are never fitted: their weights only keep

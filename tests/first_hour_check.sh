@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A newcomer's first hour, in a scratch clone: builds what scripts/play
 # builds, installs with the README's command (into a scratch prefix), asks
-# kesto-brain for a move as the README does, builds the package, and then
+# kesto-brain for a move as docs/engine.md does, builds the package, and then
 # checks that no test or benchmark was built on the way, that the install
 # list still names only the scratch prefix, and that the README's removal
 # command removes exactly what was installed.
