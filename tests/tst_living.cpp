@@ -1,7 +1,6 @@
 // The parts of the window that move on their own or follow the pointer: the
 // hover preview, the game clock, the banner, and the about dialog.
 
-#include "ClockTable.h"
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
 #include "dialogs/frmAbout.h"
@@ -40,8 +39,7 @@ private slots:
     void hoverStaysWhenThePointerLeavesOrMeetsAStone();
     void hoverOnAPlayedCell();
     void hoverNeverDisturbsTheBlink();
-    void clock_data();
-    void clock();
+    void clockShowsTheRulesTime();
     void clockRestartsAtResetButTheCaptionWaitsForATick();
     void bannerSequence();
     void bannerIgnoresTheGameAndTheDialogs();
@@ -143,21 +141,21 @@ void TestLiving::hoverNeverDisturbsTheBlink()
     }
 }
 
-void TestLiving::clock_data()
+void TestLiving::clockShowsTheRulesTime()
 {
-    clocktable::addRows();
-}
-
-void TestLiving::clock()
-{
-    QFETCH(int, ticks);
-    QFETCH(QString, shown);
+    // The rules count the time (their own suite checks the count); the
+    // window ticks them with its timer and shows what they say.
     reset();
-    tick(timer(window.get(), "Timer2"), ticks);
-    QCOMPARE(caption(window.get(), "timelbl"), shown);
+    QCOMPARE(timer(window.get(), "Timer2")->interval(), 1000);
     auto* label = control<QLabel>(window.get(), QStringLiteral("timelbl"));
-    QCOMPARE(label->pos(), QPoint(528, 184));
-    QCOMPARE(label->size(), label->sizeHint());
+    for (int ticks : {1, 9, 50, 3540}) {
+        tick(timer(window.get(), "Timer2"), ticks);
+        const kesto::GameState& s = window->game().state();
+        QCOMPARE(label->text(), QString::fromStdString(kesto::Game::clockText(s.clockHours, s.clockMinutes, s.clockSeconds)));
+        QCOMPARE(label->pos(), QPoint(528, 184));
+        QCOMPARE(label->size(), label->sizeHint());
+    }
+    QCOMPARE(label->text(), QStringLiteral("01:00:00"));
 }
 
 void TestLiving::clockRestartsAtResetButTheCaptionWaitsForATick()
