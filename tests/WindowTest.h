@@ -4,6 +4,7 @@
 // clicking and pointing through the window system, ticking its timers and
 // looking at what it shows.
 
+#include "dialogs/Form2.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 namespace windowtest {
 
@@ -45,6 +48,27 @@ inline void prepareWindowTests()
 {
     quietRaiseWarnings();
     QStandardPaths::setTestModeEnabled(true);
+}
+
+// Every window suite's fixture: each test function plays on a window of
+// its own, opened as a new run of the game opens it (the one before it
+// closed first, so that what it keeps is on the disk), shown and waited for.
+inline void openWindow(std::unique_ptr<kesto::ui::Form1>& window)
+{
+    window.reset();
+    window = std::make_unique<kesto::ui::Form1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+// Delivers whatever the program has left to do now: queued signals, posted
+// events and windows waiting to be destroyed. What a test checks afterwards
+// cannot be changed by anything already under way.
+inline void flushEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 template <typename T>
@@ -174,6 +198,14 @@ QList<T*> openDialogs()
         }
     }
     return found;
+}
+
+// The other half of the fixture: the window closes, and a winner dialog
+// still open goes with it.
+inline void closeWindow(std::unique_ptr<kesto::ui::Form1>& window)
+{
+    window.reset();
+    QVERIFY(openDialogs<kesto::dialogs::Form2>().isEmpty());
 }
 
 // The top-level windows that are open, the main window included.

@@ -39,9 +39,7 @@ private:
 
 void TestAccessible::init()
 {
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
 }
 
 void TestAccessible::cellsTellTheirPlaceAndContent()

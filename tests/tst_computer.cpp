@@ -3,7 +3,9 @@
 
 #include "WindowTest.h"
 #include "dialogs/Form2.h"
+#include "ui/ComputerPlayer.h"
 
+#include <limits>
 #include <memory>
 
 using kesto::dialogs::Form2;
@@ -33,21 +35,22 @@ private slots:
 private:
     void reset() { clickReset(window.get()); }
     void chooseComputer() { clickMode(window.get(), 1); }
+    kesto::ui::ComputerPlayer* computer() const { return window->findChild<kesto::ui::ComputerPlayer*>(); }
+    QTimer* pause() const { return timer(window.get(), "ComputerPause"); }
+    // The pause ends only when the test ticks it, however slowly it runs.
+    void holdPause() { pause()->setInterval(std::numeric_limits<int>::max()); }
 
     std::unique_ptr<Form1> window;
 };
 
 void TestComputer::init()
 {
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
 }
 
 void TestComputer::cleanup()
 {
-    window.reset();
-    QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
+    closeWindow(window);
 }
 
 void TestComputer::choiceAppliesAtReset()
@@ -56,8 +59,9 @@ void TestComputer::choiceAppliesAtReset()
     chooseComputer();
     clickCell(window.get(), 45);
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  2"));
-    QTest::qWait(600);
-    QCOMPARE(stonesOf(*window, kComputer), 0); // the game in progress keeps its opponent
+    // The game in progress keeps its opponent: the computer is not asked.
+    QVERIFY(!computer()->busy());
+    QVERIFY(!pause()->isActive());
 
     reset();
     clickCell(window.get(), 45);
@@ -69,9 +73,10 @@ void TestComputer::computerAnswersAfterAPause()
 {
     chooseComputer();
     reset();
-    QElapsedTimer sinceMove;
+    QCOMPARE(pause()->interval(), 400);
+    holdPause();
     clickCell(window.get(), 45);
-    sinceMove.start();
+    QVERIFY(pause()->isActive()); // from the player's stone on
 
     // While it thinks, the board waits: no click, no preview.
     clickCell(window.get(), 12);
@@ -79,8 +84,12 @@ void TestComputer::computerAnswersAfterAPause()
     QCOMPARE(window->game().state().board.at(12), kesto::kEmpty);
     QCOMPARE(shownColour(window.get(), 13), QColor(Qt::white));
 
-    QTRY_COMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
-    QVERIFY2(sinceMove.elapsed() >= 390, "the computer's stone came without a visible pause");
+    // Its stone is chosen, and waits until the pause is over.
+    QTRY_VERIFY(computer()->hasChosen());
+    QCOMPARE(stonesOf(*window, kComputer), 0);
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
+    tick(pause());
+    QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
     QCOMPARE(stonesOf(*window, kComputer), 1);
     for (int cell = 1; cell <= kesto::kCellCount; ++cell) {
         if (window->game().state().board.at(cell) == 3) {
@@ -128,7 +137,11 @@ void TestComputer::resetWhileTheComputerThinks()
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Computer"));
     reset(); // at once, long before the computer's stone is due
     QCOMPARE(caption(window.get(), "giliranlbl"), QStringLiteral("Player  1"));
-    QTest::qWait(1000);
+    // The thought was stopped and waited for; what it left behind is
+    // delivered now, and no stone comes of it.
+    flushEvents();
+    QVERIFY(!computer()->busy());
+    QVERIFY(!pause()->isActive());
     QCOMPARE(stonesOf(*window, kComputer), 0);
     QCOMPARE(stonesOf(*window, 1), 0);
 
@@ -144,7 +157,7 @@ void TestComputer::closingWhileTheComputerThinks()
     clickCell(window.get(), 45);
     window->close();
     window.reset(); // the thought is stopped and waited for, not left running
-    QTest::qWait(600); // and no late stone lands anywhere
+    flushEvents(); // and nothing it left behind opens anything
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -48,9 +48,7 @@ private:
 
 void TestForm1::init()
 {
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
 }
 
 void TestForm1::cleanup()

@@ -109,10 +109,7 @@ void TestKept::cleanup()
 // The window closed and opened again, as a new run would.
 void TestKept::restart()
 {
-    window.reset();
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
 }
 
 void TestKept::continueBringsBackTheGameAfterARestart()

@@ -69,8 +69,7 @@ void TestKeyboard::init()
 
 void TestKeyboard::cleanup()
 {
-    window.reset();
-    QVERIFY(openDialogs<Form2>().isEmpty()); // a winner dialog still open goes with the window
+    closeWindow(window);
 }
 
 void TestKeyboard::tabToTheBoard()

@@ -57,9 +57,7 @@ private:
 
 void TestLiving::init()
 {
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
     // The banner is stepped by hand here, one tick at a time.
     timer(window.get(), "Timer1")->stop();
 }

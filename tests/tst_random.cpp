@@ -248,7 +248,9 @@ void TestRandom::windowAgreesWithTheModel()
             } else {
                 window.activateWindow();
                 QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::AltModifier);
-                QTest::qWait(200); // the button acts once it has shown itself pressed
+                // The button acts once it has shown itself pressed.
+                auto* button = control<QPushButton>(&window, QStringLiteral("Command1"));
+                QVERIFY(QTest::qWaitFor([button] { return !button->isDown(); }));
             }
             model.reset();
             break;

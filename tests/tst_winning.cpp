@@ -66,9 +66,7 @@ private:
 
 void TestWinning::init()
 {
-    window = std::make_unique<Form1>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    openWindow(window);
     reset();
 }
 
@@ -129,9 +127,8 @@ void TestWinning::clockStandsStillAfterAWin()
     tick(timer(window.get(), "Timer2"), 7);
     playerOneWins(window.get());
     QCOMPARE(caption(window.get(), "timelbl"), QStringLiteral("00:00:07"));
-    QVERIFY(!timer(window.get(), "Timer2")->isActive());
-    // Real time passes; the clock does not move.
-    QTest::qWait(1200);
+    QVERIFY(!timer(window.get(), "Timer2")->isActive()); // so no time passing moves it
+    flushEvents();
     QCOMPARE(caption(window.get(), "timelbl"), QStringLiteral("00:00:07"));
 }
 
@@ -237,7 +234,7 @@ void TestWinning::dialogClosesOnItsSurfaceNotOnTheName()
     if (closes) {
         QTRY_VERIFY(dialog.isNull());
     } else {
-        QTest::qWait(50);
+        flushEvents(); // a closed dialog would be gone now
         QVERIFY(!dialog.isNull());
         QVERIFY(dialog->isVisible());
     }

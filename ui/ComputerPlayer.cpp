@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QtConcurrent>
 
-#include <algorithm>
 
 namespace kesto::ui {
 
@@ -16,16 +15,19 @@ namespace {
 // sooner than the pause after the player's, so that the player sees it
 // arrive: in all, well within a second.
 constexpr long long kThinkingMs = 350;
-constexpr qint64 kPauseMs = 400;
+constexpr int kPauseMs = 400;
 
 } // namespace
 
 ComputerPlayer::ComputerPlayer(QObject* parent) : QObject(parent), pause_(new QTimer(this))
 {
+    pause_->setObjectName(QStringLiteral("ComputerPause"));
     pause_->setSingleShot(true);
+    pause_->setInterval(kPauseMs);
     connect(pause_, &QTimer::timeout, this, [this] {
-        busy_ = false;
-        emit moved(chosen_);
+        if (chosen_ != 0) {
+            handOver();
+        }
     });
 }
 
@@ -49,7 +51,8 @@ void ComputerPlayer::think(const Board& board, std::int16_t player)
         return;
     }
     busy_ = true;
-    sinceAsked_.start();
+    chosen_ = 0;
+    pause_->start();
     if (!engine_) {
         engine_ = std::make_shared<engine::SharedEngine>();
         engine_->newGame(strength_);
@@ -75,16 +78,28 @@ void ComputerPlayer::thoughtDone(int thought, CellIndex cell)
     }
     if (cell == 0) {
         busy_ = false; // a full board: nothing to play
+        pause_->stop();
         return;
     }
     chosen_ = cell;
-    pause_->start(static_cast<int>(std::max<qint64>(0, kPauseMs - sinceAsked_.elapsed())));
+    if (!pause_->isActive()) {
+        handOver();
+    }
+}
+
+void ComputerPlayer::handOver()
+{
+    const CellIndex cell = chosen_;
+    chosen_ = 0;
+    busy_ = false;
+    emit moved(cell);
 }
 
 void ComputerPlayer::stop()
 {
     ++thought_;
     busy_ = false;
+    chosen_ = 0;
     pause_->stop();
     if (stopThought_) {
         stopThought_->store(true);

@@ -4,7 +4,6 @@
 #include "engine/Strength.h"
 #include "game/GameState.h"
 
-#include <QElapsedTimer>
 #include <QFuture>
 #include <QObject>
 
@@ -17,7 +16,9 @@ namespace kesto::ui {
 
 // The computer's turn. It thinks on a worker thread, on a copy of the board,
 // and hands its stone over no sooner than a short pause after the player's
-// move, so that the player sees it arrive. One thought runs at a time; each
+// move, so that the player sees it arrive: the pause (the timer named
+// "ComputerPause") starts when the computer is asked, and the stone lands
+// when both the thought and the pause are over. One thought runs at a time; each
 // is numbered, and a stone meant for a position that has since been given
 // up (by a new game, an undo or the window closing) never lands.
 class ComputerPlayer : public QObject {
@@ -42,6 +43,9 @@ public:
     // Whether a thought, or the pause after it, is under way.
     bool busy() const { return busy_; }
 
+    // Whether the stone is chosen and waits for the pause to end.
+    bool hasChosen() const { return chosen_ != 0; }
+
     // The strength of the game under way.
     engine::Strength strength() const { return strength_; }
 
@@ -51,6 +55,7 @@ signals:
 
 private:
     void thoughtDone(int thought, CellIndex cell);
+    void handOver();
 
     // Made when the computer first thinks: a window that never plays it
     // never pays for its memory.
@@ -60,8 +65,7 @@ private:
     int thought_ = 0;
     bool busy_ = false;
     engine::Strength strength_ = engine::Strength::Strongest;
-    CellIndex chosen_ = 0;
-    QElapsedTimer sinceAsked_;
+    CellIndex chosen_ = 0; // the stone thought of, waiting for the pause to end; 0 while none
     QTimer* pause_;
 };
 
