@@ -275,15 +275,18 @@ void Form1::setGame(const GameRecord& record)
 
 void Form1::Save_Click()
 {
-    if (!game_.replaying() && !game_.record().moves.empty()) {
-        files_->save(game_.record());
+    const GameRecord record = game_.record();
+    if (!game_.replaying() && !record.moves.empty()) {
+        files_->save(record);
     }
 }
 
 void Form1::Replay_Click()
 {
-    computer_->stop();
-    game_.startReplay();
+    if (game_.canReplay()) {
+        computer_->stop(); // it is asked again when the replay ends
+        game_.startReplay();
+    }
 }
 
 void Form1::TimerReplay_Timer()
@@ -461,8 +464,8 @@ void Form1::closeEvent(QCloseEvent* event)
     // The program runs on while a dialog is open: the player sees which one,
     // in front, with the focus, rather than a program that seems to hang on.
     QWidget::closeEvent(event);
-    for (dialogs::PictureDialog* dialog : {static_cast<dialogs::PictureDialog*>(aboutDialog_.data()),
-                                           static_cast<dialogs::PictureDialog*>(winnerDialog_.data())}) {
+    const std::initializer_list<dialogs::PictureDialog*> shown{aboutDialog_.data(), winnerDialog_.data()};
+    for (dialogs::PictureDialog* dialog : shown) {
         if (dialog != nullptr && dialog->isVisible()) {
             dialog->showInFront();
         }
