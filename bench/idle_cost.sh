@@ -23,18 +23,8 @@ for program in "$build/kesto" "$build/empty_window"; do
 done
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "idle_cost: SECONDS must be a whole number above 0" >&2; exit 1; }
 
-# Xvfb picks a display no other server holds and writes its number.
-numbers=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
-server=$!
-pids=("$server")
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -f "$numbers"' EXIT
-for _ in $(seq 100); do
-    [[ -s $numbers ]] && break
-    sleep 0.1
-done
-[[ -s $numbers ]] || { echo "idle_cost: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$numbers") QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/private_display.sh"
+start_private_display idle_cost
 
 "$build/kesto" >/dev/null 2>&1 &
 game=$!

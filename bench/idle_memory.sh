@@ -22,20 +22,8 @@ for program in "$build/kesto" "$build/empty_window"; do
     [[ -x $program ]] || { echo "idle_memory: $program is not built" >&2; exit 1; }
 done
 
-# Xvfb picks a display no other server holds and writes its number.
-numbers=$(mktemp)
-data=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
-server=$!
-pids=("$server")
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$numbers" "$data"' EXIT
-for _ in $(seq 100); do
-    [[ -s $numbers ]] && break
-    sleep 0.1
-done
-[[ -s $numbers ]] || { echo "idle_memory: Xvfb did not start" >&2; exit 1; }
-# A kept game of the player's own is not read: the game starts as new.
-export DISPLAY=:$(head -n 1 "$numbers") QT_QPA_PLATFORM=xcb XDG_DATA_HOME=$data XDG_CONFIG_HOME=$data
+source "$(dirname "$0")/private_display.sh"
+start_private_display idle_memory
 
 "$build/kesto" >/dev/null 2>&1 &
 game=$!

@@ -4,6 +4,7 @@
 // Each time the kept file must be whole and hold every stone said before
 // the kill; the last one is then continued in a real window.
 
+#include "FullBoard.h"
 #include "WindowTest.h"
 #include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
@@ -27,25 +28,6 @@ using namespace windowtest;
 namespace {
 
 constexpr int kKills = 60;
-
-// A whole board in which neither side makes five: each row in pairs of
-// columns, the pairs' colours swapped from one row to the next.
-std::vector<CellIndex> fullBoardGame()
-{
-    std::vector<CellIndex> first;
-    std::vector<CellIndex> second;
-    for (int row = 0; row < kesto::kBoardSide; ++row) {
-        for (int column = 0; column < kesto::kBoardSide; ++column) {
-            ((column / 2 + row) % 2 == 0 ? first : second).push_back(kesto::cellAt(row + 1, column + 1));
-        }
-    }
-    std::vector<CellIndex> game;
-    for (std::size_t move = 0; move < first.size(); ++move) {
-        game.push_back(first[move]);
-        game.push_back(second[move]);
-    }
-    return game;
-}
 
 // The stones the game said were kept, from its output so far.
 int saidKept(const QByteArray& output)

@@ -2,6 +2,7 @@
 // managers' file form read and written, a whole game set on the board, and
 // a game played back stone by stone.
 
+#include "FullBoard.h"
 #include "RecordingTable.h"
 #include "game/Game.h"
 #include "game/PsqFile.h"
@@ -71,21 +72,7 @@ void TestRecords::writtenGamesReadBack_data()
     QTest::newRow("one stone in a corner") << std::vector<CellIndex>{100};
     QTest::newRow("a game under way") << std::vector<CellIndex>{45, 46, 56, 1, 10, 91};
     QTest::newRow("a game won by five") << kTopRowWin;
-    // Each row in pairs of columns, the pairs' colours swapped from one row
-    // to the next: no five for either side anywhere.
-    std::vector<CellIndex> first;
-    std::vector<CellIndex> second;
-    for (int row = 0; row < kesto::kBoardSide; ++row) {
-        for (int column = 0; column < kesto::kBoardSide; ++column) {
-            ((column / 2 + row) % 2 == 0 ? first : second).push_back(kesto::cellAt(row + 1, column + 1));
-        }
-    }
-    std::vector<CellIndex> fullBoard;
-    for (std::size_t move = 0; move < first.size(); ++move) {
-        fullBoard.push_back(first[move]);
-        fullBoard.push_back(second[move]);
-    }
-    QTest::newRow("a full board") << fullBoard;
+    QTest::newRow("a full board") << fullBoardGame();
 }
 
 void TestRecords::writtenGamesReadBack()
