@@ -142,6 +142,11 @@ bool Game::computerToMove() const
            && state_.currentPlayer == kComputer;
 }
 
+bool Game::playerToMove() const
+{
+    return !replaying_ && state_.inputLocked == kFalse16 && !computerToMove();
+}
+
 void Game::Image2_Click(CellIndex index)
 {
     if (!computerToMove()) {

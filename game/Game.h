@@ -80,6 +80,10 @@ public:
     // until it has.
     bool computerToMove() const;
 
+    // Whether a player at the board is to move: a game under way, not won,
+    // not being replayed, and not the computer's turn.
+    bool playerToMove() const;
+
     // The computer's stone, placed as a click places a player's. Ignored
     // unless the computer is to move and the cell is empty.
     void computerMove(CellIndex index);

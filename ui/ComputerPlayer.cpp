@@ -11,10 +11,9 @@ namespace kesto::ui {
 
 namespace {
 
-// The computer may think for this long a move, and its stone never comes
-// sooner than the pause after the player's, so that the player sees it
-// arrive: in all, well within a second.
-constexpr long long kThinkingMs = 350;
+// The computer's stone never comes sooner than this pause after the
+// player's, so that the player sees it arrive; with its thinking time
+// (kThinkingMs), well within a second in all.
 constexpr int kPauseMs = 400;
 
 } // namespace

@@ -25,6 +25,9 @@ class ComputerPlayer : public QObject {
     Q_OBJECT
 
 public:
+    // The computer may think for this long a move (the hint too).
+    static constexpr long long kThinkingMs = 350;
+
     explicit ComputerPlayer(QObject* parent = nullptr);
     ~ComputerPlayer() override;
 

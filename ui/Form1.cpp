@@ -8,6 +8,7 @@
 #include "GameFiles.h"
 #include "GameKeeper.h"
 #include "GameMenu.h"
+#include "HintPlayer.h"
 #include "ReplayStopper.h"
 #include "WindowSurface.h"
 #include "widgets/Colors.h"
@@ -203,6 +204,8 @@ void Form1::createMenu()
     keeper_ = new GameKeeper(this);
     files_ = new GameFiles(this);
     replayStopper_ = new ReplayStopper(Command1, [this] { game_.stopReplay(); }, this);
+    hint_ = new HintPlayer(this);
+    connect(hint_, &HintPlayer::found, this, &Form1::showHint);
     // The menu's keys work with the menu closed too.
     addActions(menu_->keyedActions());
     connect(menu_->undoAction(), &QAction::triggered, this, &Form1::Undo_Click);
@@ -210,13 +213,15 @@ void Form1::createMenu()
     connect(menu_->openAction(), &QAction::triggered, this, &Form1::Open_Click);
     connect(menu_->saveAction(), &QAction::triggered, this, &Form1::Save_Click);
     connect(menu_->replayAction(), &QAction::triggered, this, &Form1::Replay_Click);
-    setUndoPossible(game_.canUndo());
+    connect(menu_->hintAction(), &QAction::triggered, this, &Form1::Hint_Click);
     menu_->openByKeyboardOn(this, surface_.boardBounds().center());
 }
 
 void Form1::Form_Load()
 {
     game_.Form_Load();
+    // The menu as the locked board has it: nothing to take back or hint.
+    setUndoPossible(game_.canUndo());
 }
 
 void Form1::Command1_Click()
@@ -231,6 +236,7 @@ void Form1::NewGame()
     game_.chooseComputerOpens(chosen.computerOpens);
     // The kept game stays until this game's first stone replaces it.
     boardIsKept_ = false;
+    clearHint();
     game_.NewGame();
 }
 
@@ -286,6 +292,30 @@ void Form1::Replay_Click()
     if (game_.canReplay()) {
         computer_->stop(); // it is asked again when the replay ends
         game_.startReplay();
+    }
+}
+
+void Form1::Hint_Click()
+{
+    if (game_.playerToMove()) {
+        hint_->ask(game_.state().board, game_.state().currentPlayer);
+    }
+}
+
+void Form1::showHint(CellIndex cell, std::int16_t player)
+{
+    clearHint();
+    rings_.hint = cell;
+    rings_.hintColor = game_.state().playerColor.at(player);
+    update(cellRect(cell));
+}
+
+void Form1::clearHint()
+{
+    hint_->drop();
+    if (rings_.hint != 0) {
+        update(cellRect(rings_.hint));
+        rings_.hint = 0;
     }
 }
 
@@ -413,15 +443,15 @@ void Form1::stoneChanged(CellIndex cell)
 
 void Form1::markComputerStone(CellIndex cell)
 {
-    if (cell == markedStone_) {
+    if (cell == rings_.computersLast) {
         return;
     }
-    for (CellIndex changed : {markedStone_, cell}) {
+    for (CellIndex changed : {rings_.computersLast, cell}) {
         if (changed != 0) {
             update(cellRect(changed));
         }
     }
-    markedStone_ = cell;
+    rings_.computersLast = cell;
 }
 
 void Form1::setUndoPossible(bool possible)
@@ -437,6 +467,7 @@ void Form1::computerToMove()
 
 void Form1::recordChanged()
 {
+    clearHint(); // a stone, an undo or another game: the hint is for no longer
     const bool won = game_.state().inputLocked != kFalse16;
     keeper_->keep(KeptGame{game_.record(), computer_->strength(), won});
     boardIsKept_ = true;
@@ -445,6 +476,7 @@ void Form1::recordChanged()
 
 void Form1::switchReplayTimer(bool on)
 {
+    clearHint();
     switchTimer(TimerReplay, on);
     replayStopper_->watch(on);
     updateMenu();
@@ -475,7 +507,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    surface_.paint(painter, event->rect(), game_, markedStone_);
+    surface_.paint(painter, event->rect(), game_, rings_);
 }
 
 } // namespace kesto::ui

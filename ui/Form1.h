@@ -35,6 +35,7 @@ class ComputerPlayer;
 class GameFiles;
 class GameKeeper;
 class GameMenu;
+class HintPlayer;
 class ReplayStopper;
 
 // The main window: the board on the left, the side panel with the turn, the
@@ -83,6 +84,7 @@ private:
     void Open_Click();
     void Save_Click();
     void Replay_Click();
+    void Hint_Click();
     void TimerReplay_Timer();
 
     void NewGame();
@@ -111,6 +113,9 @@ private:
     void playComputerMove(CellIndex cell);
     // Sets `record` on the board, the computer stopped first.
     void setGame(const GameRecord& record);
+    // Rings the hint's cell in `player`'s colour; a hint dropped, or none.
+    void showHint(CellIndex cell, std::int16_t player);
+    void clearHint();
     // Which of the menu's game actions can be taken now.
     void updateMenu();
 
@@ -144,7 +149,8 @@ private:
     GameKeeper* keeper_ = nullptr;
     GameFiles* files_ = nullptr;
     ReplayStopper* replayStopper_ = nullptr;
-    CellIndex markedStone_ = 0; // the computer's last stone, ringed
+    HintPlayer* hint_ = nullptr;
+    WindowSurface::Rings rings_; // the computer's last stone and the hint, ringed
     bool boardIsKept_ = false;  // the game on the board is the one kept
 
     QPointer<dialogs::Form2> winnerDialog_;

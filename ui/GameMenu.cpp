@@ -28,6 +28,7 @@ GameMenu::GameMenu(QWidget* parent)
 {
     setObjectName(QStringLiteral("GameMenu"));
     setAccessibleName(QStringLiteral("Game menu"));
+    hint_ = addNamedAction(QStringLiteral("&Hint"), "Hint", QKeySequence(Qt::CTRL | Qt::Key_H));
     addSeparator();
     continue_ = addNamedAction(QStringLiteral("&Continue last game"), "Continue");
     open_ = addNamedAction(QStringLiteral("Open &game..."), "Open", QKeySequence::Open);
@@ -62,6 +63,7 @@ QAction* GameMenu::addNamedAction(const QString& text, const char* name, const Q
 void GameMenu::showWhatCanBeDone(const Game& game, bool continuable)
 {
     const bool replaying = game.replaying();
+    hint_->setEnabled(game.playerToMove());
     continue_->setEnabled(!replaying && continuable);
     open_->setEnabled(!replaying);
     save_->setEnabled(!replaying && !game.record().moves.empty());

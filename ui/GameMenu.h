@@ -29,8 +29,10 @@ public:
     QAction* saveAction() const { return save_; }
     // Plays the game on the board back.
     QAction* replayAction() const { return replay_; }
+    // Shows the strongest player's choice for the side to move (Ctrl+H).
+    QAction* hintAction() const { return hint_; }
     // The actions whose keys work with the menu closed.
-    QList<QAction*> keyedActions() const { return {undo_, open_, save_}; }
+    QList<QAction*> keyedActions() const { return {undo_, hint_, open_, save_}; }
 
     // Enables the game actions that can be taken on `game` now (Undo is
     // the game's to say): Continue when `continuable`, none of them while
@@ -52,6 +54,7 @@ private:
     Preferences preferences_;
     FileWriter* settings_; // writes the choices, off the window's thread
     QAction* undo_;
+    QAction* hint_ = nullptr;
     QAction* continue_ = nullptr;
     QAction* open_ = nullptr;
     QAction* save_ = nullptr;

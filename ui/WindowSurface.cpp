@@ -23,6 +23,17 @@ constexpr int kBoardBorderWidth = 4;
 constexpr int kMarkerInset = 4;
 constexpr qreal kMarkerWidth = 1.5;
 constexpr Color kMarkerColor = kBlack;
+// The hint's ring: on an empty cell, in the colour of the player it is
+// for, bold enough to see from across the board.
+constexpr int kHintInset = 6;
+constexpr qreal kHintWidth = 3.0;
+
+void paintRing(QPainter& painter, CellIndex cell, int inset, Color color, qreal width)
+{
+    painter.setPen(QPen(toQColor(color), width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(WindowSurface::cellRect(cell).adjusted(inset, inset, -inset, -inset)));
+}
 
 const QString kLogo = QStringLiteral(":/assets/logo.svg");
 constexpr QPoint kLogoAt = twipsPoint(6720, 240);
@@ -58,16 +69,16 @@ QRect WindowSurface::cellRect(CellIndex cell)
                      kCellSize, kCellSize);
 }
 
-void WindowSurface::paint(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const
+void WindowSurface::paint(QPainter& painter, const QRect& dirty, const Game& game, const Rings& rings) const
 {
     painter.fillRect(dirty, toQColor(kDarkGreen));
     painter.setRenderHint(QPainter::Antialiasing);
-    paintBoard(painter, dirty, game, marked);
+    paintBoard(painter, dirty, game, rings);
     paintPanel(painter, dirty);
 }
 
 void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game& game,
-                               CellIndex marked) const
+                               const Rings& rings) const
 {
     if (!board_.background.bounds.intersects(dirty)) {
         return;
@@ -94,11 +105,11 @@ void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game
         bar.paint(painter);
     }
     paintCircles(kBoardSide + 1, kCellCount);
-    if (marked != 0 && cellRect(marked).intersects(dirty)) {
-        painter.setPen(QPen(toQColor(kMarkerColor), kMarkerWidth));
-        painter.setBrush(Qt::NoBrush);
-        const QRect ring = cellRect(marked).adjusted(kMarkerInset, kMarkerInset, -kMarkerInset, -kMarkerInset);
-        painter.drawEllipse(QRectF(ring));
+    if (rings.computersLast != 0 && cellRect(rings.computersLast).intersects(dirty)) {
+        paintRing(painter, rings.computersLast, kMarkerInset, kMarkerColor, kMarkerWidth);
+    }
+    if (rings.hint != 0 && cellRect(rings.hint).intersects(dirty)) {
+        paintRing(painter, rings.hint, kHintInset, rings.hintColor, kHintWidth);
     }
 }
 

@@ -15,6 +15,13 @@ namespace kesto::ui {
 // computer's last stone) and the side panel with the logo.
 class WindowSurface {
 public:
+    // The rings drawn over cells: the computer's last stone and a hint.
+    struct Rings {
+        CellIndex computersLast = 0; // 0: none
+        CellIndex hint = 0;          // 0: none
+        Color hintColor = kWhite;    // the colour of the player it is for
+    };
+
     WindowSurface();
 
     // Where the circle of `cell` lies in the window.
@@ -24,11 +31,11 @@ public:
     QRect boardBounds() const { return board_.background.bounds; }
 
     // Paints what lies in `dirty`: the circles in the colours `game` gives
-    // them, and the ring on `marked` unless it is 0.
-    void paint(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
+    // them, and the `rings`.
+    void paint(QPainter& painter, const QRect& dirty, const Game& game, const Rings& rings) const;
 
 private:
-    void paintBoard(QPainter& painter, const QRect& dirty, const Game& game, CellIndex marked) const;
+    void paintBoard(QPainter& painter, const QRect& dirty, const Game& game, const Rings& rings) const;
     void paintPanel(QPainter& painter, const QRect& dirty) const;
 
     // The board's shapes (the window's Shape1 array), painted back to
