@@ -71,6 +71,7 @@ private slots:
     void replayPlaysTheGameBackAndAClickOnlyStopsIt();
     void aKeyStopsTheReplayAndDoesNothingElse();
     void resetDuringAReplayStartsANewGame();
+    void altRDuringAReplayStartsANewGame();
 
 private:
     void restart();
@@ -370,6 +371,26 @@ void TestKept::resetDuringAReplayStartsANewGame()
     QCOMPARE(turn(), QStringLiteral("Player  1"));
     clickCell(window.get(), 45);
     QCOMPARE(window->game().state().board.at(45), 1);
+}
+
+void TestKept::altRDuringAReplayStartsANewGame()
+{
+    reset();
+    clickCells(window.get(), {45, 46, 56});
+    holdReplayTimer();
+    choose("Replay");
+    // As a keyboard gives it: Alt goes down first, then R.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyPress(window.get(), Qt::Key_Alt);
+    QVERIFY(timer(window.get(), "TimerReplay")->isActive()); // Alt alone stops nothing
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QTest::keyRelease(window.get(), Qt::Key_Alt);
+    auto* button = control<QPushButton>(window.get(), QStringLiteral("Command1"));
+    QTRY_VERIFY(!button->isDown()); // Reset acts once it has shown itself pressed
+    QTRY_COMPARE(stonesOf(*window, 1), 0);
+    QVERIFY(!timer(window.get(), "TimerReplay")->isActive());
+    QCOMPARE(turn(), QStringLiteral("Player  1"));
 }
 
 QTEST_MAIN(TestKept)

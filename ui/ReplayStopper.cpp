@@ -32,8 +32,12 @@ bool ReplayStopper::letThrough(QObject* watched, QEvent* event) const
         return true;
     }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return key->key() == Qt::Key_R && key->modifiers() == Qt::AltModifier;
+        // A modifier held down on its own is no key yet: Alt must reach
+        // Reset's Alt+R, and Ctrl the key it goes with.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+        return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta
+               || key == Qt::Key_AltGr || (key == Qt::Key_R && modifiers == Qt::AltModifier);
     }
     return false;
 }
