@@ -23,9 +23,19 @@ Deadline::Deadline(std::chrono::milliseconds budget, const std::atomic<bool>* st
 {
 }
 
+Deadline Deadline::ofNodes(long nodes, const std::atomic<bool>* stop)
+{
+    // Time enough never to be the bound.
+    constexpr std::chrono::hours kNoTimeLimit{24 * 365};
+    Deadline deadline(kNoTimeLimit, stop);
+    deadline.nodeLimit_ = std::max(1L, nodes);
+    return deadline;
+}
+
 void Deadline::check() const
 {
-    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || Clock::now() > hard_) {
+    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || (nodeLimit_ > 0 && ticks_ >= nodeLimit_)
+        || Clock::now() > hard_) {
         throw TimeUp();
     }
 }

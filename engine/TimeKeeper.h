@@ -28,11 +28,15 @@ public:
     Deadline() = default;
     Deadline(std::chrono::milliseconds budget, const std::atomic<bool>* stop);
 
+    // A bound by work instead of time: TimeUp comes at the `nodes`th tick,
+    // the same on any machine, however busy.
+    static Deadline ofNodes(long nodes, const std::atomic<bool>* stop = nullptr);
+
     // Throws TimeUp past the hard limit or once told to stop; reads the
     // clock only every so many calls, so it is cheap to call at every node.
     void tick()
     {
-        if ((++ticks_ & kTicksPerRead) == 0) {
+        if ((++ticks_ & kTicksPerRead) == 0 || ticks_ == nodeLimit_) {
             check();
         }
     }
@@ -51,6 +55,7 @@ private:
     std::chrono::milliseconds budget_{0};
     const std::atomic<bool>* stop_ = nullptr;
     long ticks_ = 0;
+    long nodeLimit_ = 0; // 0: bounded by time alone
 };
 
 class Deadline::Share {
