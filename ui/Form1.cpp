@@ -10,6 +10,7 @@
 #include "GameMenu.h"
 #include "HintPlayer.h"
 #include "ReplayStopper.h"
+#include "ResultCounter.h"
 #include "WindowSurface.h"
 #include "widgets/Colors.h"
 #include "widgets/Fonts.h"
@@ -201,6 +202,7 @@ void Form1::createMenu()
     computer_ = new ComputerPlayer(this);
     connect(computer_, &ComputerPlayer::moved, this, &Form1::playComputerMove);
     menu_ = new GameMenu(this);
+    results_ = std::make_unique<ResultCounter>(*menu_);
     keeper_ = new GameKeeper(this);
     files_ = new GameFiles(this);
     replayStopper_ = new ReplayStopper(Command1, [this] { game_.stopReplay(); }, this);
@@ -231,6 +233,7 @@ void Form1::Command1_Click()
 
 void Form1::NewGame()
 {
+    results_->givenUp(game_, computer_->strength());
     const Preferences& chosen = menu_->preferences();
     computer_->newGame(chosen.strength);
     game_.chooseComputerOpens(chosen.computerOpens);
@@ -252,6 +255,7 @@ void Form1::Continue_Click()
     if (!kept || !kept->unfinished() || game_.replaying()) {
         return;
     }
+    results_->givenUp(game_, computer_->strength());
     computer_->newGame(kept->strength);
     setGame(kept->record);
 }
@@ -262,6 +266,7 @@ void Form1::Open_Click()
         return;
     }
     if (const auto record = files_->open()) {
+        results_->givenUp(game_, computer_->strength());
         setGame(*record);
     }
 }
@@ -269,6 +274,7 @@ void Form1::Open_Click()
 void Form1::openFile(const QString& path)
 {
     if (const auto record = files_->read(path)) {
+        results_->givenUp(game_, computer_->strength());
         setGame(*record);
     }
 }
@@ -468,6 +474,7 @@ void Form1::computerToMove()
 void Form1::recordChanged()
 {
     clearHint(); // a stone, an undo or another game: the hint is for no longer
+    results_->decided(game_, computer_->strength());
     const bool won = game_.state().inputLocked != kFalse16;
     keeper_->keep(KeptGame{game_.record(), computer_->strength(), won});
     boardIsKept_ = true;

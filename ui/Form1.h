@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -37,6 +38,7 @@ class GameKeeper;
 class GameMenu;
 class HintPlayer;
 class ReplayStopper;
+class ResultCounter;
 
 // The main window: the board on the left, the side panel with the turn, the
 // clock, the play mode, the banner and the buttons on the right. It owns the
@@ -116,6 +118,7 @@ private:
     // Rings the hint's cell in `player`'s colour; a hint dropped, or none.
     void showHint(CellIndex cell, std::int16_t player);
     void clearHint();
+
     // Which of the menu's game actions can be taken now.
     void updateMenu();
 
@@ -152,6 +155,7 @@ private:
     HintPlayer* hint_ = nullptr;
     WindowSurface::Rings rings_; // the computer's last stone and the hint, ringed
     bool boardIsKept_ = false;  // the game on the board is the one kept
+    std::unique_ptr<ResultCounter> results_; // the player's results against the computer
 
     QPointer<dialogs::Form2> winnerDialog_;
     QPointer<dialogs::frmAbout> aboutDialog_;

@@ -45,6 +45,51 @@ GameMenu::GameMenu(QWidget* parent)
         chosen.computerOpens = on;
         choose(chosen);
     });
+    addResults();
+}
+
+void GameMenu::addResults()
+{
+    QMenu* submenu = addMenu(QStringLiteral("Your &results"));
+    submenu->setObjectName(QStringLiteral("Results"));
+    submenu->setAccessibleName(QStringLiteral("Your results against the computer"));
+    for (engine::Strength level : engine::kStrengths) {
+        QAction* line = submenu->addAction(QString());
+        line->setObjectName(QStringLiteral("Results") + kStrengthCaptions.at(at(level)));
+        line->setEnabled(false); // a line to read, not to choose
+        resultLines_.at(at(level)) = line;
+    }
+    submenu->addSeparator();
+    clearResults_ = submenu->addAction(QStringLiteral("&Clear results"));
+    clearResults_->setObjectName(QStringLiteral("ClearResults"));
+    connect(clearResults_, &QAction::triggered, this, [this] {
+        Preferences chosen = preferences_;
+        chosen.results = {};
+        choose(chosen);
+    });
+    showResults();
+}
+
+void GameMenu::showResults()
+{
+    for (engine::Strength level : engine::kStrengths) {
+        const Preferences::Results& counts = preferences_.resultsAt(level);
+        resultLines_.at(at(level))
+            ->setText(QStringLiteral("%1: %2 won, %3 lost, %4 unfinished")
+                          .arg(kStrengthCaptions.at(at(level)))
+                          .arg(counts.won)
+                          .arg(counts.lost)
+                          .arg(counts.unfinished));
+    }
+    clearResults_->setEnabled(preferences_.results != decltype(preferences_.results){});
+}
+
+void GameMenu::count(engine::Strength level, Outcome outcome)
+{
+    Preferences chosen = preferences_;
+    Preferences::Results& counts = chosen.resultsAt(level);
+    ++(outcome == Outcome::Won ? counts.won : outcome == Outcome::Lost ? counts.lost : counts.unfinished);
+    choose(chosen);
 }
 
 QAction* GameMenu::addNamedAction(const QString& text, const char* name, const QKeySequence& keys)
@@ -105,6 +150,7 @@ void GameMenu::addStrengths()
 void GameMenu::choose(const Preferences& preferences)
 {
     preferences_ = preferences;
+    showResults();
     settings_->write(preferences_.toText());
 }
 

@@ -6,6 +6,8 @@
 
 #include <QMenu>
 
+#include <array>
+
 class QAction;
 
 namespace kesto::ui {
@@ -43,12 +45,19 @@ public:
     // with the focus, or at `fallback` (in the window) when none has it.
     void openByKeyboardOn(QWidget* window, QPoint fallback);
 
+    // How a game against the computer ended for the player.
+    enum class Outcome { Won, Lost, Unfinished };
+    // Counts a game against the computer at `level`, kept with the choices.
+    void count(engine::Strength level, Outcome outcome);
+
     // The choices as they stand now.
     const Preferences& preferences() const { return preferences_; }
 
 private:
     QAction* addNamedAction(const QString& text, const char* name, const QKeySequence& keys = {});
     void addStrengths();
+    void addResults();
+    void showResults();
     void choose(const Preferences& preferences);
 
     Preferences preferences_;
@@ -60,6 +69,8 @@ private:
     QAction* save_ = nullptr;
     QAction* replay_ = nullptr;
     QAction* computerOpens_ = nullptr;
+    std::array<QAction*, engine::kStrengths.size()> resultLines_{};
+    QAction* clearResults_ = nullptr;
 };
 
 } // namespace kesto::ui

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <optional>
 
 namespace kesto::ui {
 
@@ -14,6 +15,7 @@ namespace {
 const QString kFolder = QStringLiteral("org.example.Kesto");
 const QString kFileName = QStringLiteral("Kesto.ini");
 const QByteArray kSection = "[computer]";
+const QByteArray kResultsSection = "[results]";
 const QByteArray kStrengthKey = "strength";
 const QByteArray kOpensKey = "opens";
 const QByteArray kTrue = "true";
@@ -38,22 +40,55 @@ Preferences Preferences::load()
     return text ? fromText(*text) : Preferences{};
 }
 
+namespace {
+
+// "won lost unfinished", three whole numbers; nothing when it is not that.
+std::optional<Preferences::Results> resultsOf(const QByteArray& value)
+{
+    const QList<QByteArray> words = value.simplified().split(' ');
+    if (words.size() != 3) {
+        return std::nullopt;
+    }
+    std::array<int, 3> counts{};
+    for (std::size_t at = 0; at < counts.size(); ++at) {
+        bool number = false;
+        counts.at(at) = words.at(static_cast<qsizetype>(at)).toInt(&number);
+        if (!number || counts.at(at) < 0) {
+            return std::nullopt;
+        }
+    }
+    return Preferences::Results{counts[0], counts[1], counts[2]};
+}
+
+} // namespace
+
 Preferences Preferences::fromText(const QByteArray& text)
 {
     Preferences preferences;
-    bool inSection = false;
+    QByteArray section;
     for (QByteArray line : text.split('\n')) {
         line = line.trimmed();
         if (line.startsWith('[')) {
-            inSection = line == kSection;
+            section = line;
             continue;
         }
         const qsizetype equals = line.indexOf('=');
-        if (!inSection || equals < 0) {
+        if (equals < 0) {
             continue;
         }
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray value = line.mid(equals + 1).trimmed();
+        if (section == kResultsSection) {
+            const auto level = engine::strengthFromName(std::string_view(key.constData(), static_cast<std::size_t>(key.size())));
+            const auto counts = resultsOf(value);
+            if (level && counts) {
+                preferences.resultsAt(*level) = *counts;
+            }
+            continue;
+        }
+        if (section != kSection) {
+            continue;
+        }
         if (key == kStrengthKey) {
             preferences.strength =
                 engine::strengthFromName(std::string_view(value.constData(), static_cast<std::size_t>(value.size())))
@@ -68,9 +103,21 @@ Preferences Preferences::fromText(const QByteArray& text)
 
 QByteArray Preferences::toText() const
 {
-    const std::string_view name = engine::strengthName(strength);
-    return kSection + '\n' + kStrengthKey + '=' + QByteArray(name.data(), static_cast<qsizetype>(name.size())) + '\n'
-           + kOpensKey + '=' + (computerOpens ? kTrue : kFalse) + '\n';
+    const auto nameOf = [](engine::Strength level) {
+        const std::string_view name = engine::strengthName(level);
+        return QByteArray(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    QByteArray text = kSection + '\n' + kStrengthKey + '=' + nameOf(strength) + '\n' + kOpensKey + '='
+                      + (computerOpens ? kTrue : kFalse) + '\n';
+    if (results != decltype(results){}) {
+        text += kResultsSection + '\n';
+        for (engine::Strength level : engine::kStrengths) {
+            const Results& counts = results.at(static_cast<std::size_t>(level));
+            text += nameOf(level) + '=' + QByteArray::number(counts.won) + ' ' + QByteArray::number(counts.lost) + ' '
+                    + QByteArray::number(counts.unfinished) + '\n';
+        }
+    }
+    return text;
 }
 
 } // namespace kesto::ui
