@@ -17,7 +17,7 @@ GameReview::Verdict GameReview::after(const Board& board, std::int16_t player, C
     Position position;
     position.load(board, player);
     const TriedStone stone(position, cell, Side::Own);
-    Deadline deadline = Deadline::ofNodes(limits_.nodes);
+    Deadline deadline = Deadline::ofNodes(limits_.nodes, stop_);
     try {
         return forcedWin_.wins(position, Side::Opponent, limits_.kind, limits_.threats, deadline) ? Verdict::Lost
                                                                                                    : Verdict::Holds;
@@ -30,7 +30,7 @@ CellIndex GameReview::ownWin(const Board& board, std::int16_t player, bool& unkn
 {
     Position position;
     position.load(board, player);
-    Deadline deadline = Deadline::ofNodes(limits_.nodes);
+    Deadline deadline = Deadline::ofNodes(limits_.nodes, stop_);
     unknown = false;
     try {
         return forcedWin_.find(position, Side::Own, limits_.kind, limits_.threats, deadline);
@@ -66,6 +66,47 @@ GameReview::Move GameReview::judge(const Board& board, std::int16_t player, Cell
     }
     move.ownWin = ownWin(board, player, move.ownWinUnknown);
     return move;
+}
+
+GameReview::Summary GameReview::review(const std::vector<CellIndex>& moves, const Progress& progress)
+{
+    Summary summary;
+    Board board;
+    std::vector<LetGo> hadWin(2); // per side, the first move at which it had a forced win
+    std::array<bool, 2> hadOne{};
+    for (std::size_t index = 0; index < moves.size(); ++index) {
+        if (stop_ != nullptr && stop_->load()) {
+            summary.complete = false;
+            return summary;
+        }
+        const std::size_t side = index % 2;
+        const auto player = static_cast<std::int16_t>(side + 1);
+        const Move move = judge(board, player, moves[index]);
+        if (move.verdict == Verdict::Lost && !summary.turning.at(side)) {
+            summary.turning.at(side) = Turn{index, move.holding.empty() ? CellIndex{0} : move.holding.front()};
+        }
+        if (move.verdict == Verdict::Wins) {
+            summary.winner = side;
+        }
+        if (move.ownWin != 0 && !hadOne.at(side)) {
+            hadOne.at(side) = true;
+            hadWin.at(side) = LetGo{index, move.ownWin};
+        }
+        board.at(moves[index]) = player;
+        if (progress) {
+            progress(index + 1, moves.size());
+        }
+    }
+    if (stop_ != nullptr && stop_->load()) {
+        summary.complete = false; // the last questions were cut short
+        return summary;
+    }
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (hadOne.at(side) && summary.winner != side) {
+            summary.letGo.at(side) = hadWin.at(side);
+        }
+    }
+    return summary;
 }
 
 } // namespace kesto::engine

@@ -3,7 +3,11 @@
 #include "ForcedWin.h"
 #include "game/GameState.h"
 
+#include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace kesto::engine {
@@ -39,7 +43,33 @@ public:
         bool ownWinUnknown = false; // no answer within the bound
     };
 
-    explicit GameReview(Limits limits) : limits_(limits) {}
+    // Where a side's play turned: its first move after which the opponent
+    // had a forced win, and one move there that would have held (0: none).
+    struct Turn {
+        std::size_t move = 0; // counted from 0
+        CellIndex holds = 0;
+    };
+    // A forced win of its own that a side let go: the first move at which it
+    // had one, in a game it did not win, and where the win began.
+    struct LetGo {
+        std::size_t move = 0;
+        CellIndex from = 0;
+    };
+    // A whole game read back: for the first side (index 0) and the second.
+    struct Summary {
+        std::array<std::optional<Turn>, 2> turning;
+        std::array<std::optional<LetGo>, 2> letGo;
+        std::optional<std::size_t> winner; // the side that made five, if one did
+        bool complete = true;              // false when stopped part-way
+    };
+    // Told after each move read, with how many of how many are done.
+    using Progress = std::function<void(std::size_t done, std::size_t total)>;
+
+    // `stop`, when given and set, cuts every question short.
+    explicit GameReview(Limits limits, const std::atomic<bool>* stop = nullptr) : limits_(limits), stop_(stop) {}
+
+    // Reads `moves` back from the first, the sides taking turns.
+    Summary review(const std::vector<CellIndex>& moves, const Progress& progress = {});
 
     // `player`'s stone on `played`, with `board` as it stood before it.
     Move judge(const Board& board, std::int16_t player, CellIndex played);
@@ -51,6 +81,7 @@ private:
     CellIndex ownWin(const Board& board, std::int16_t player, bool& unknown);
 
     Limits limits_;
+    const std::atomic<bool>* stop_;
     ForcedWin forcedWin_;
 };
 

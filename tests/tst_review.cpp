@@ -3,6 +3,7 @@
 // that would have held, a win let go, and a five that is a win, never a
 // loss.
 
+#include "FullBoard.h"
 #include "engine/GameReview.h"
 
 #include <QtTest>
@@ -43,6 +44,9 @@ class TestReview : public QObject {
 private slots:
     void movesJudged_data();
     void movesJudged();
+    void gamesReadBack_data();
+    void gamesReadBack();
+    void aStoppedReviewSaysSo();
 };
 
 void TestReview::movesJudged_data()
@@ -92,6 +96,69 @@ void TestReview::movesJudged()
         QVERIFY(!judged.ownWinUnknown);
         QCOMPARE(judged.ownWin, ownWin.isEmpty() ? CellIndex{0} : cells(ownWin).front());
     }
+}
+
+// A side's finding written "move@x,y" (the move counted from 1, the cell
+// that held or where the win began; "-" for none), or "" when there is none.
+using Finding = QString;
+
+void TestReview::gamesReadBack_data()
+{
+    QTest::addColumn<QList<CellIndex>>("moves");
+    QTest::addColumn<int>("threats");
+    QTest::addColumn<int>("winner"); // the side that made five, -1 for none
+    QTest::addColumn<QStringList>("turning"); // first side's, second side's
+    QTest::addColumn<QStringList>("letGo");
+    const auto list = [](const std::vector<CellIndex>& moves) { return QList<CellIndex>(moves.begin(), moves.end()); };
+    QTest::newRow("an open three left standing, then a win let go")
+        << list(cells(kOpenThree)) << 3 << -1 << QStringList{"", "6@3,4"} << QStringList{"7@3,4", ""};
+    QTest::newRow("won by a five; the loser's turn came two moves before")
+        << list(cells(kFiveAtTheEnd)) << 7 << 1 << QStringList{"11@6,3", ""} << QStringList{"", ""};
+    QTest::newRow("ended by a full board") << list(fullBoardGame()) << 7 << -1 << QStringList{"", ""}
+                                           << QStringList{"", ""};
+    QTest::newRow("no turning move") << list(cells(QStringLiteral("4,4 5,5 4,5 5,4"))) << 7 << -1
+                                     << QStringList{"", ""} << QStringList{"", ""};
+}
+
+void TestReview::gamesReadBack()
+{
+    QFETCH(QList<CellIndex>, moves);
+    QFETCH(int, threats);
+    QFETCH(int, winner);
+    QFETCH(QStringList, turning);
+    QFETCH(QStringList, letGo);
+    const auto where = [](CellIndex cell) {
+        return cell == 0 ? QStringLiteral("-")
+                         : QStringLiteral("%1,%2").arg(kesto::columnOf(cell) - 1).arg(kesto::rowOf(cell) - 1);
+    };
+    GameReview review({Attack::ThreesAndFours, threats, 20000});
+    std::size_t told = 0;
+    const GameReview::Summary summary =
+        review.review(std::vector<CellIndex>(moves.begin(), moves.end()), [&told](std::size_t done, std::size_t total) {
+            QCOMPARE(done, told + 1);
+            told = done;
+            Q_UNUSED(total);
+        });
+    QCOMPARE(told, static_cast<std::size_t>(moves.size()));
+    QVERIFY(summary.complete);
+    QCOMPARE(summary.winner ? static_cast<int>(*summary.winner) : -1, winner);
+    for (std::size_t side = 0; side < 2; ++side) {
+        const auto& turn = summary.turning.at(side);
+        QCOMPARE(turn ? QStringLiteral("%1@%2").arg(turn->move + 1).arg(where(turn->holds)) : QString(),
+                 turning.at(static_cast<qsizetype>(side)));
+        const auto& let = summary.letGo.at(side);
+        QCOMPARE(let ? QStringLiteral("%1@%2").arg(let->move + 1).arg(where(let->from)) : QString(),
+                 letGo.at(static_cast<qsizetype>(side)));
+    }
+}
+
+void TestReview::aStoppedReviewSaysSo()
+{
+    const std::atomic<bool> stop{true};
+    GameReview review({Attack::ThreesAndFours, 7, 20000}, &stop);
+    const GameReview::Summary summary = review.review(cells(kFiveAtTheEnd));
+    QVERIFY(!summary.complete);
+    QVERIFY(!summary.turning.at(0) && !summary.turning.at(1));
 }
 
 QTEST_APPLESS_MAIN(TestReview)
