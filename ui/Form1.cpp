@@ -8,6 +8,7 @@
 #include "GameFiles.h"
 #include "GameKeeper.h"
 #include "GameMenu.h"
+#include "GameReviewer.h"
 #include "HintPlayer.h"
 #include "ReplayStopper.h"
 #include "ResultCounter.h"
@@ -208,6 +209,8 @@ void Form1::createMenu()
     replayStopper_ = new ReplayStopper(Command1, [this] { game_.stopReplay(); }, this);
     hint_ = new HintPlayer(this);
     connect(hint_, &HintPlayer::found, this, &Form1::showHint);
+    reviewer_ = new GameReviewer(this);
+    connect(reviewer_, &GameReviewer::ringsChanged, this, &Form1::ringReview);
     // The menu's keys work with the menu closed too.
     addActions(menu_->keyedActions());
     connect(menu_->undoAction(), &QAction::triggered, this, &Form1::Undo_Click);
@@ -216,6 +219,7 @@ void Form1::createMenu()
     connect(menu_->saveAction(), &QAction::triggered, this, &Form1::Save_Click);
     connect(menu_->replayAction(), &QAction::triggered, this, &Form1::Replay_Click);
     connect(menu_->hintAction(), &QAction::triggered, this, &Form1::Hint_Click);
+    connect(menu_->reviewAction(), &QAction::triggered, this, &Form1::Review_Click);
     menu_->openByKeyboardOn(this, surface_.boardBounds().center());
 }
 
@@ -239,7 +243,9 @@ void Form1::NewGame()
     game_.chooseComputerOpens(chosen.computerOpens);
     // The kept game stays until this game's first stone replaces it.
     boardIsKept_ = false;
+    openedFromFile_ = false;
     clearHint();
+    reviewer_->end();
     game_.NewGame();
 }
 
@@ -258,6 +264,7 @@ void Form1::Continue_Click()
     results_->givenUp(game_, computer_->strength());
     computer_->newGame(kept->strength);
     setGame(kept->record);
+    openedFromFile_ = false;
 }
 
 void Form1::Open_Click()
@@ -268,6 +275,8 @@ void Form1::Open_Click()
     if (const auto record = files_->open()) {
         results_->givenUp(game_, computer_->strength());
         setGame(*record);
+        openedFromFile_ = true;
+        updateMenu();
     }
 }
 
@@ -276,6 +285,8 @@ void Form1::openFile(const QString& path)
     if (const auto record = files_->read(path)) {
         results_->givenUp(game_, computer_->strength());
         setGame(*record);
+        openedFromFile_ = true;
+        updateMenu();
     }
 }
 
@@ -333,7 +344,32 @@ void Form1::TimerReplay_Timer()
 void Form1::updateMenu()
 {
     const std::optional<KeptGame>& kept = keeper_->kept();
-    menu_->showWhatCanBeDone(game_, !boardIsKept_ && kept && kept->unfinished());
+    menu_->showWhatCanBeDone(game_, !boardIsKept_ && kept && kept->unfinished(), reviewable());
+}
+
+bool Form1::reviewable() const
+{
+    const std::size_t stones = game_.record().moves.size();
+    const bool won = game_.state().inputLocked != kFalse16 && stones > 0;
+    return stones > 0 && (won || stones == static_cast<std::size_t>(kCellCount) || openedFromFile_);
+}
+
+void Form1::Review_Click()
+{
+    if (!game_.replaying() && reviewable()) {
+        reviewer_->start(game_, this);
+    }
+}
+
+void Form1::ringReview(CellIndex turned, CellIndex wouldHaveHeld)
+{
+    for (CellIndex cell : {rings_.turned, rings_.wouldHaveHeld, turned, wouldHaveHeld}) {
+        if (cell != 0) {
+            update(cellRect(cell));
+        }
+    }
+    rings_.turned = turned;
+    rings_.wouldHaveHeld = wouldHaveHeld;
 }
 
 void Form1::Command2_Click()
@@ -473,7 +509,10 @@ void Form1::computerToMove()
 
 void Form1::recordChanged()
 {
-    clearHint(); // a stone, an undo or another game: the hint is for no longer
+    // A stone, an undo or another game: the hint and the review are for no
+    // longer.
+    clearHint();
+    reviewer_->end();
     results_->decided(game_, computer_->strength());
     const bool won = game_.state().inputLocked != kFalse16;
     keeper_->keep(KeptGame{game_.record(), computer_->strength(), won});

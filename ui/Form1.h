@@ -36,6 +36,7 @@ class ComputerPlayer;
 class GameFiles;
 class GameKeeper;
 class GameMenu;
+class GameReviewer;
 class HintPlayer;
 class ReplayStopper;
 class ResultCounter;
@@ -87,6 +88,7 @@ private:
     void Save_Click();
     void Replay_Click();
     void Hint_Click();
+    void Review_Click();
     void TimerReplay_Timer();
 
     void NewGame();
@@ -118,6 +120,11 @@ private:
     // Rings the hint's cell in `player`'s colour; a hint dropped, or none.
     void showHint(CellIndex cell, std::int16_t player);
     void clearHint();
+    // Whether the game on the board can be reviewed: won, on a full board,
+    // or opened from a file.
+    bool reviewable() const;
+    // Rings the review's findings on the board; 0 for none.
+    void ringReview(CellIndex turned, CellIndex wouldHaveHeld);
 
     // Which of the menu's game actions can be taken now.
     void updateMenu();
@@ -153,6 +160,8 @@ private:
     GameFiles* files_ = nullptr;
     ReplayStopper* replayStopper_ = nullptr;
     HintPlayer* hint_ = nullptr;
+    GameReviewer* reviewer_ = nullptr;
+    bool openedFromFile_ = false; // the game on the board came from a file
     WindowSurface::Rings rings_; // the computer's last stone and the hint, ringed
     bool boardIsKept_ = false;  // the game on the board is the one kept
     std::unique_ptr<ResultCounter> results_; // the player's results against the computer

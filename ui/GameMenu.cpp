@@ -34,6 +34,7 @@ GameMenu::GameMenu(QWidget* parent)
     open_ = addNamedAction(QStringLiteral("Open &game..."), "Open", QKeySequence::Open);
     save_ = addNamedAction(QStringLiteral("Sa&ve game as..."), "Save", QKeySequence::Save);
     replay_ = addNamedAction(QStringLiteral("&Replay"), "Replay");
+    review_ = addNamedAction(QStringLiteral("Revie&w"), "Review");
     addSeparator();
     addStrengths();
     computerOpens_ = addAction(QStringLiteral("Computer &opens"));
@@ -105,7 +106,7 @@ QAction* GameMenu::addNamedAction(const QString& text, const char* name, const Q
     return action;
 }
 
-void GameMenu::showWhatCanBeDone(const Game& game, bool continuable)
+void GameMenu::showWhatCanBeDone(const Game& game, bool continuable, bool reviewable)
 {
     const bool replaying = game.replaying();
     hint_->setEnabled(game.playerToMove());
@@ -113,6 +114,7 @@ void GameMenu::showWhatCanBeDone(const Game& game, bool continuable)
     open_->setEnabled(!replaying);
     save_->setEnabled(!replaying && !game.record().moves.empty());
     replay_->setEnabled(game.canReplay());
+    review_->setEnabled(!replaying && reviewable);
 }
 
 void GameMenu::openByKeyboardOn(QWidget* window, QPoint fallback)

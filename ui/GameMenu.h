@@ -33,13 +33,15 @@ public:
     QAction* replayAction() const { return replay_; }
     // Shows the strongest player's choice for the side to move (Ctrl+H).
     QAction* hintAction() const { return hint_; }
+    // Reads the game back to find where it turned.
+    QAction* reviewAction() const { return review_; }
     // The actions whose keys work with the menu closed.
     QList<QAction*> keyedActions() const { return {undo_, hint_, open_, save_}; }
 
     // Enables the game actions that can be taken on `game` now (Undo is
-    // the game's to say): Continue when `continuable`, none of them while
-    // a replay runs.
-    void showWhatCanBeDone(const Game& game, bool continuable);
+    // the game's to say): Continue when `continuable`, Review when
+    // `reviewable`, none of them while a replay runs.
+    void showWhatCanBeDone(const Game& game, bool continuable, bool reviewable);
 
     // Shift+F10 and the Menu key open the menu on `window`, at the widget
     // with the focus, or at `fallback` (in the window) when none has it.
@@ -68,6 +70,7 @@ private:
     QAction* open_ = nullptr;
     QAction* save_ = nullptr;
     QAction* replay_ = nullptr;
+    QAction* review_ = nullptr;
     QAction* computerOpens_ = nullptr;
     std::array<QAction*, engine::kStrengths.size()> resultLines_{};
     QAction* clearResults_ = nullptr;

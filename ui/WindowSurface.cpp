@@ -1,5 +1,6 @@
 #include "WindowSurface.h"
 
+#include "widgets/Colors.h"
 #include "widgets/Twips.h"
 
 #include <QPainter>
@@ -27,6 +28,9 @@ constexpr Color kMarkerColor = kBlack;
 // for, bold enough to see from across the board.
 constexpr int kHintInset = 6;
 constexpr qreal kHintWidth = 3.0;
+// The review's two rings, bold, in colours of their own.
+constexpr int kReviewInset = 3;
+constexpr qreal kReviewWidth = 3.0;
 
 void paintRing(QPainter& painter, CellIndex cell, int inset, Color color, qreal width)
 {
@@ -110,6 +114,11 @@ void WindowSurface::paintBoard(QPainter& painter, const QRect& dirty, const Game
     }
     if (rings.hint != 0 && cellRect(rings.hint).intersects(dirty)) {
         paintRing(painter, rings.hint, kHintInset, rings.hintColor, kHintWidth);
+    }
+    for (const auto& [cell, color] : {std::pair{rings.turned, kMaroon}, std::pair{rings.wouldHaveHeld, kPurple}}) {
+        if (cell != 0 && cellRect(cell).intersects(dirty)) {
+            paintRing(painter, cell, kReviewInset, color, kReviewWidth);
+        }
     }
 }
 

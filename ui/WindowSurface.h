@@ -15,11 +15,15 @@ namespace kesto::ui {
 // computer's last stone) and the side panel with the logo.
 class WindowSurface {
 public:
-    // The rings drawn over cells: the computer's last stone and a hint.
+    // The rings drawn over cells (0: none): the computer's last stone, a
+    // hint, and the review's move where the game turned with the move that
+    // would have held there.
     struct Rings {
-        CellIndex computersLast = 0; // 0: none
-        CellIndex hint = 0;          // 0: none
-        Color hintColor = kWhite;    // the colour of the player it is for
+        CellIndex computersLast = 0;
+        CellIndex hint = 0;
+        Color hintColor = kWhite; // the colour of the player it is for
+        CellIndex turned = 0;
+        CellIndex wouldHaveHeld = 0;
     };
 
     WindowSurface();

@@ -14,6 +14,8 @@ inline constexpr Color kOrange = 0x0080FF;    // the board's background
 inline constexpr Color kSilver = 0xC0C0C0;    // the side panel
 inline constexpr Color kBlack = 0x000000;     // the read-out box, default shape border
 inline constexpr Color kGrey = 0x808080;      // the maker line
+inline constexpr Color kMaroon = 0x000080;    // the review's ring on the move where a game turned
+inline constexpr Color kPurple = 0x800080;    // the review's ring on the move that would have held
 
 inline QColor toQColor(Color color)
 {
