@@ -63,7 +63,8 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      game_(*this)
+      game_(*this),
+      rings_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kesto"));
@@ -210,7 +211,8 @@ void Form1::createMenu()
     hint_ = new HintPlayer(this);
     connect(hint_, &HintPlayer::found, this, &Form1::showHint);
     reviewer_ = new GameReviewer(this);
-    connect(reviewer_, &GameReviewer::ringsChanged, this, &Form1::ringReview);
+    connect(reviewer_, &GameReviewer::ringsChanged, this,
+            [this](CellIndex turned, CellIndex wouldHaveHeld) { rings_.showReview(turned, wouldHaveHeld); });
     // The menu's keys work with the menu closed too.
     addActions(menu_->keyedActions());
     connect(menu_->undoAction(), &QAction::triggered, this, &Form1::Undo_Click);
@@ -321,19 +323,13 @@ void Form1::Hint_Click()
 
 void Form1::showHint(CellIndex cell, std::int16_t player)
 {
-    clearHint();
-    rings_.hint = cell;
-    rings_.hintColor = game_.state().playerColor.at(player);
-    update(cellRect(cell));
+    rings_.showHint(cell, game_.state().playerColor.at(player));
 }
 
 void Form1::clearHint()
 {
     hint_->drop();
-    if (rings_.hint != 0) {
-        update(cellRect(rings_.hint));
-        rings_.hint = 0;
-    }
+    rings_.clearHint();
 }
 
 void Form1::TimerReplay_Timer()
@@ -359,17 +355,6 @@ void Form1::Review_Click()
     if (!game_.replaying() && reviewable()) {
         reviewer_->start(game_, this);
     }
-}
-
-void Form1::ringReview(CellIndex turned, CellIndex wouldHaveHeld)
-{
-    for (CellIndex cell : {rings_.turned, rings_.wouldHaveHeld, turned, wouldHaveHeld}) {
-        if (cell != 0) {
-            update(cellRect(cell));
-        }
-    }
-    rings_.turned = turned;
-    rings_.wouldHaveHeld = wouldHaveHeld;
 }
 
 void Form1::Command2_Click()
@@ -485,15 +470,7 @@ void Form1::stoneChanged(CellIndex cell)
 
 void Form1::markComputerStone(CellIndex cell)
 {
-    if (cell == rings_.computersLast) {
-        return;
-    }
-    for (CellIndex changed : {rings_.computersLast, cell}) {
-        if (changed != 0) {
-            update(cellRect(changed));
-        }
-    }
-    rings_.computersLast = cell;
+    rings_.markComputersLast(cell);
 }
 
 void Form1::setUndoPossible(bool possible)
@@ -553,7 +530,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    surface_.paint(painter, event->rect(), game_, rings_);
+    surface_.paint(painter, event->rect(), game_, rings_.rings());
 }
 
 } // namespace kesto::ui

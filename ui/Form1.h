@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardRings.h"
 #include "WindowSurface.h"
 #include "widgets/Twips.h"
 #include "game/Game.h"
@@ -123,8 +124,7 @@ private:
     // Whether the game on the board can be reviewed: won, on a full board,
     // or opened from a file.
     bool reviewable() const;
-    // Rings the review's findings on the board; 0 for none.
-    void ringReview(CellIndex turned, CellIndex wouldHaveHeld);
+
 
     // Which of the menu's game actions can be taken now.
     void updateMenu();
@@ -162,7 +162,7 @@ private:
     HintPlayer* hint_ = nullptr;
     GameReviewer* reviewer_ = nullptr;
     bool openedFromFile_ = false; // the game on the board came from a file
-    WindowSurface::Rings rings_; // the computer's last stone and the hint, ringed
+    BoardRings rings_;
     bool boardIsKept_ = false;  // the game on the board is the one kept
     std::unique_ptr<ResultCounter> results_; // the player's results against the computer
 
