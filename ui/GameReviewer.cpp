@@ -16,7 +16,6 @@ GameReviewer::~GameReviewer()
     thread_.waitForDone();
 }
 
-
 void GameReviewer::start(const Game& game, QWidget* window)
 {
     end();

@@ -49,9 +49,7 @@ private:
     void cancel();
     void finish(const engine::GameReview::Summary& summary);
 
-    // The game reviewed, as the findings name it.
-    GameRecord record_;
-    std::array<QString, 2> names_;
+    GameRecord record_; // the game reviewed
     QPointer<ReviewDialog> dialog_;
     QThreadPool thread_;
     std::shared_ptr<std::atomic<bool>> stop_;
