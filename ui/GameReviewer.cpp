@@ -1,19 +1,13 @@
 #include "GameReviewer.h"
 
+#include "BackgroundWork.h"
 #include "ReviewDialog.h"
 
 namespace kesto::ui {
 
-GameReviewer::GameReviewer(QObject* parent) : QObject(parent)
+GameReviewer::GameReviewer(QObject* parent) : QObject(parent), work_(new BackgroundWork(this))
 {
     setObjectName(QStringLiteral("GameReviewer"));
-    thread_.setMaxThreadCount(1);
-}
-
-GameReviewer::~GameReviewer()
-{
-    cancel();
-    thread_.waitForDone();
 }
 
 void GameReviewer::start(const Game& game, QWidget* window)
@@ -27,38 +21,26 @@ void GameReviewer::start(const Game& game, QWidget* window)
         sides.computer.at(side) = owner == Game::kComputer;
     }
     dialog_ = new ReviewDialog(window);
+    dialog_->setSides(sides);
     // Closing the window ends the review.
     connect(dialog_, &QDialog::finished, this, &GameReviewer::end);
     dialog_->show();
-    dialog_->setSides(sides);
     working_ = true;
-    const std::vector<CellIndex> moves = record_.moves;
-    const int review = ++started_;
-    stop_ = std::make_shared<std::atomic<bool>>(false);
-    thread_.start([this, review, moves, stop = stop_] {
-        engine::GameReview reader(kLimits, stop.get());
-        const engine::GameReview::Summary summary = reader.review(moves, [this, review](std::size_t done, std::size_t total) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, review, done, total] {
-                    if (review == started_ && dialog_) {
-                        dialog_->showProgress(static_cast<int>(done), static_cast<int>(total));
-                    }
-                },
-                Qt::QueuedConnection);
-        });
-        if (!summary.complete) {
-            return;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, review, summary] {
-                if (review == started_) {
-                    working_ = false;
-                    finish(summary);
+    work_->start([this, moves = record_.moves](const std::atomic<bool>& stop, const BackgroundWork::Tell& tell) {
+        engine::GameReview reader(kLimits, &stop);
+        const engine::GameReview::Summary summary = reader.review(moves, [this, &tell](std::size_t done, std::size_t total) {
+            tell([this, done, total] {
+                if (dialog_) {
+                    dialog_->showProgress(static_cast<int>(done), static_cast<int>(total));
                 }
-            },
-            Qt::QueuedConnection);
+            });
+        });
+        if (summary.complete) {
+            tell([this, summary] {
+                working_ = false;
+                finish(summary);
+            });
+        }
     });
 }
 
@@ -83,20 +65,12 @@ void GameReviewer::finish(const engine::GameReview::Summary& summary)
 
 void GameReviewer::end()
 {
-    cancel();
+    work_->cancel();
+    working_ = false;
     emit ringsChanged(0, 0);
     if (dialog_) {
         dialog_->disconnect(this); // closed from here: nothing more to hear
         dialog_->close();
-    }
-}
-
-void GameReviewer::cancel()
-{
-    ++started_;
-    working_ = false;
-    if (stop_) {
-        stop_->store(true);
     }
 }
 

@@ -5,14 +5,10 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QThreadPool>
-
-#include <atomic>
-#include <memory>
-#include <vector>
 
 namespace kesto::ui {
 
+class BackgroundWork;
 class ReviewDialog;
 
 // The review of the game on the board: read back on a thread of its own
@@ -30,8 +26,6 @@ public:
     static constexpr engine::GameReview::Limits kLimits{engine::Attack::ThreesAndFours, 7, 20000};
 
     explicit GameReviewer(QObject* parent = nullptr);
-    // The one wait: the thread ends with the window.
-    ~GameReviewer() override;
 
     // Reviews `game`'s moves, in place of any review under way, its window
     // over `window`.
@@ -46,14 +40,11 @@ signals:
     void ringsChanged(kesto::CellIndex turned, kesto::CellIndex wouldHaveHeld);
 
 private:
-    void cancel();
     void finish(const engine::GameReview::Summary& summary);
 
+    BackgroundWork* work_;
     GameRecord record_; // the game reviewed
     QPointer<ReviewDialog> dialog_;
-    QThreadPool thread_;
-    std::shared_ptr<std::atomic<bool>> stop_;
-    int started_ = 0; // numbers the reviews, so that a cancelled one is known
     bool working_ = false;
 };
 

@@ -4,12 +4,12 @@
 #include "game/GameState.h"
 
 #include <QObject>
-#include <QThreadPool>
 
-#include <atomic>
 #include <memory>
 
 namespace kesto::ui {
+
+class BackgroundWork;
 
 // The hint: the strongest player's choice for the side to move, found by an
 // engine of its own on a thread of its own, within the computer's usual
@@ -21,8 +21,6 @@ class HintPlayer : public QObject {
 
 public:
     explicit HintPlayer(QObject* parent = nullptr);
-    // The one wait: the thread ends with the window.
-    ~HintPlayer() override;
 
     // Looks for `player`'s move on `board`, in place of any hint under way.
     void ask(const Board& board, std::int16_t player);
@@ -34,19 +32,17 @@ public:
     bool thinking() const { return thinking_; }
 
     // Whether its thread is still busy, with a hint dropped or not.
-    bool busy() const { return thread_.activeThreadCount() > 0; }
+    bool busy() const;
 
 signals:
     // The hint for `player`: `cell`.
     void found(kesto::CellIndex cell, std::int16_t player);
 
 private:
-    QThreadPool thread_;
+    BackgroundWork* work_;
     // Made with the first hint: a window whose player never asks does not
     // pay for its memory.
     std::shared_ptr<engine::SharedEngine> engine_;
-    std::shared_ptr<std::atomic<bool>> stop_;
-    int asked_ = 0; // numbers the hints, so that a dropped one is known
     bool thinking_ = false;
 };
 
