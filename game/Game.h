@@ -52,6 +52,8 @@ public:
 
     // The game on the board, written down.
     GameRecord record() const;
+    // Its stones in the order played.
+    const std::vector<CellIndex>& moves() const { return moves_; }
 
     // Sets a whole game on the board at once: its stones, its opponent, its
     // clock, and whose turn it is. A record that ends in five shows as after

@@ -5,7 +5,10 @@
 // looking at what it shows.
 
 #include "dialogs/Form2.h"
+#include "ui/FileWriter.h"
 #include "ui/Form1.h"
+#include "ui/GameKeeper.h"
+#include "ui/KeptGame.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -59,6 +62,21 @@ inline void openWindow(std::unique_ptr<kesto::ui::Form1>& window)
     window = std::make_unique<kesto::ui::Form1>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+// Leaves `moves` against the computer at `strength` as the kept game, as a
+// run that ended there would have: the player opened, the clock at
+// `seconds`. Written while no window is open.
+inline void keepAgainstTheComputer(std::vector<kesto::CellIndex> moves, kesto::engine::Strength strength,
+                                   std::int64_t seconds = 0)
+{
+    kesto::ui::KeptGame kept;
+    kept.record.versusComputer = true;
+    kept.record.moves = std::move(moves);
+    kept.record.clockSeconds = seconds;
+    kept.strength = strength;
+    QVERIFY(kesto::ui::FileWriter::writeWhole(kesto::ui::GameKeeper::path(),
+                                              QByteArray::fromStdString(kept.toText())));
 }
 
 // Delivers whatever the program has left to do now: queued signals, posted

@@ -6,7 +6,6 @@
 #include "dialogs/Form2.h"
 #include "game/PsqFile.h"
 #include "ui/GameFiles.h"
-#include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
 #include "ui/KeptGame.h"
 
@@ -21,7 +20,6 @@ using kesto::PsqFile;
 using kesto::dialogs::Form2;
 using kesto::ui::Form1;
 using kesto::ui::GameFiles;
-using kesto::ui::FileWriter;
 using kesto::ui::GameKeeper;
 using kesto::ui::KeptGame;
 using namespace windowtest;
@@ -146,13 +144,8 @@ void TestKept::continueGivesTheComputerItsTurn()
 {
     // A game against the computer, kept while it was to move: the player
     // opened on 45, the computer answered 46, the player played 56.
-    KeptGame kept;
-    kept.record.versusComputer = true;
-    kept.record.moves = {45, 46, 56};
-    kept.record.clockSeconds = 20;
-    kept.strength = kesto::engine::Strength::Easy;
     window.reset();
-    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    keepAgainstTheComputer({45, 46, 56}, kesto::engine::Strength::Easy, 20);
     restart();
 
     clickMode(window.get(), 0); // the Mode frame does not decide a continued game
@@ -167,9 +160,8 @@ void TestKept::continueGivesTheComputerItsTurn()
 
     // Kept with the computer's stone last: it comes back ringed, and the
     // player is to move.
-    kept.record.moves = {45, 46};
     window.reset();
-    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    keepAgainstTheComputer({45, 46}, kesto::engine::Strength::Easy, 20);
     restart();
     choose("Continue");
     QCOMPARE(window->game().lastComputerStone(), 46);

@@ -6,7 +6,6 @@
 #include "WindowTest.h"
 #include "ui/FileWriter.h"
 #include "ui/GameKeeper.h"
-#include "ui/KeptGame.h"
 #include "ui/Preferences.h"
 
 #include <memory>
@@ -15,7 +14,6 @@ using kesto::engine::Strength;
 using kesto::ui::FileWriter;
 using kesto::ui::Form1;
 using kesto::ui::GameKeeper;
-using kesto::ui::KeptGame;
 using kesto::ui::Preferences;
 using namespace windowtest;
 
@@ -61,11 +59,7 @@ void TestResults::cleanup()
 void TestResults::continueGame(std::vector<kesto::CellIndex> moves, Strength strength)
 {
     window.reset();
-    KeptGame kept;
-    kept.record.versusComputer = true;
-    kept.record.moves = std::move(moves);
-    kept.strength = strength;
-    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    keepAgainstTheComputer(std::move(moves), strength);
     openWindow(window);
     chooseFromMenu(window.get(), Form1::cellRect(1).center(), "Continue");
 }

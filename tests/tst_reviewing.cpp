@@ -7,7 +7,6 @@
 #include "ui/GameFiles.h"
 #include "ui/GameKeeper.h"
 #include "ui/GameReviewer.h"
-#include "ui/KeptGame.h"
 #include "ui/ReviewDialog.h"
 
 #include <QLabel>
@@ -20,7 +19,6 @@ using kesto::ui::Form1;
 using kesto::ui::GameFiles;
 using kesto::ui::GameKeeper;
 using kesto::ui::GameReviewer;
-using kesto::ui::KeptGame;
 using kesto::ui::ReviewDialog;
 using namespace windowtest;
 
@@ -144,11 +142,7 @@ void TestReviewing::theComputerIsNamedAsSuch()
 {
     // The computer has four on row 5; the player looks away and loses.
     window.reset();
-    KeptGame kept;
-    kept.record.versusComputer = true;
-    kept.record.moves = {11, 41, 13, 42, 15, 43, 17, 44};
-    kept.strength = kesto::engine::Strength::Strongest;
-    QVERIFY(FileWriter::writeWhole(GameKeeper::path(), QByteArray::fromStdString(kept.toText())));
+    keepAgainstTheComputer({11, 41, 13, 42, 15, 43, 17, 44}, kesto::engine::Strength::Strongest);
     openWindow(window);
     chooseFromMenu(window.get(), Form1::cellRect(1).center(), "Continue");
     clickCell(window.get(), 99);

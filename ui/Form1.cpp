@@ -345,7 +345,7 @@ void Form1::updateMenu()
 
 bool Form1::reviewable() const
 {
-    const std::size_t stones = game_.record().moves.size();
+    const std::size_t stones = game_.moves().size();
     const bool won = game_.state().inputLocked != kFalse16 && stones > 0;
     return stones > 0 && (won || stones == static_cast<std::size_t>(kCellCount) || openedFromFile_);
 }

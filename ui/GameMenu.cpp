@@ -112,7 +112,7 @@ void GameMenu::showWhatCanBeDone(const Game& game, bool continuable, bool review
     hint_->setEnabled(game.playerToMove());
     continue_->setEnabled(!replaying && continuable);
     open_->setEnabled(!replaying);
-    save_->setEnabled(!replaying && !game.record().moves.empty());
+    save_->setEnabled(!replaying && !game.moves().empty());
     replay_->setEnabled(game.canReplay());
     review_->setEnabled(!replaying && reviewable);
 }

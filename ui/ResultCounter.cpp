@@ -18,7 +18,7 @@ void ResultCounter::decided(const Game& game, engine::Strength strength)
 void ResultCounter::givenUp(const Game& game, engine::Strength strength)
 {
     const GameState& state = game.state();
-    const std::vector<CellIndex> moves = game.record().moves;
+    const std::vector<CellIndex>& moves = game.moves();
     const bool playersStone = std::any_of(moves.begin(), moves.end(),
                                           [&state](CellIndex cell) { return state.board.at(cell) == kPlayerOne; });
     if (state.playMode == Game::kVersusComputer && !counted_ && playersStone) {
