@@ -218,7 +218,7 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
         if (engineMoves) {
             const auto start = Clock::now();
             kesto::engine::Engine& engine = mover == 1 ? first : second;
-            cell = engine.chooseMove(board, mover, budget);
+            cell = engine.chooseMove(board, mover, kesto::engine::Limits::ofTime(budget));
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             tally.thinkMs.push_back(ms);
             if (engine.lastDepth() > 0) {
@@ -344,7 +344,7 @@ void proveOpenings(const Options& options)
             const std::int16_t player = engineFirst ? 1 : 2;
             kesto::engine::Engine engine(engineSeed(opening, player));
             engine.setStrength(options.strength);
-            engine.chooseMove(board, player, budget);
+            engine.chooseMove(board, player, kesto::engine::Limits::ofTime(budget));
             proved = provedLost(engine);
         }
         if (proved) {

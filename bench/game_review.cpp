@@ -39,7 +39,7 @@ constexpr int kListedAtMost = 8; // moves that hold, named when no more than thi
 
 struct Options {
     int opening = 4;
-    GameReview::Limits limits{kesto::engine::Attack::ThreesAndFours, 7, 1000000};
+    GameReview::Question question{kesto::engine::Attack::ThreesAndFours, 7, 1000000};
 };
 
 void review(GameReview& reviewer, const Options& options, const std::vector<CellIndex>& moves)
@@ -77,9 +77,9 @@ Options parseOptions(int argc, char* argv[], bool& help)
         if (argument == "--opening") {
             options.opening = static_cast<int>(wholeNumber(value, 0, kesto::kCellCount, argument));
         } else if (argument == "--threats") {
-            options.limits.threats = static_cast<int>(wholeNumber(value, 1, 20, argument));
+            options.question.threats = static_cast<int>(wholeNumber(value, 1, 20, argument));
         } else if (argument == "--nodes") {
-            options.limits.nodes = static_cast<long>(wholeNumber(value, 1, 1000000000000, argument));
+            options.question.nodes = static_cast<long>(wholeNumber(value, 1, 1000000000000, argument));
         } else {
             throw std::runtime_error("unknown option " + argument + " (see --help)");
         }
@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
             std::fputs(kUsage, stdout);
             return 0;
         }
-        GameReview reviewer(options.limits);
+        GameReview reviewer(options.question);
         std::string line;
         while (std::getline(std::cin, line)) {
             const std::vector<CellIndex> moves = kesto::match::cellsOfLine(line);

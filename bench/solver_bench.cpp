@@ -65,7 +65,7 @@ void askAlong(const std::vector<CellIndex>& moves, const Options& options, Figur
         if (played < options.opening || played % options.every != 0 || index + 1 == moves.size()) {
             continue;
         }
-        kesto::engine::Deadline deadline(options.perQuestion, nullptr);
+        kesto::engine::Deadline deadline(kesto::engine::Limits::ofTime(options.perQuestion), nullptr);
         const auto start = std::chrono::steady_clock::now();
         try {
             figures.proved += forcedWin.wins(position, mover, kesto::engine::Attack::ThreesAndFours,

@@ -287,7 +287,7 @@ std::string BrainProtocol::move()
         return "ERROR the board is full";
     }
     const auto budget = engine::TimeKeeper::plan(rules_, board_);
-    const CellIndex cell = engine_.chooseMove(board_, kOwn, budget);
+    const CellIndex cell = engine_.chooseMove(board_, kOwn, engine::Limits::ofTime(budget));
     board_.at(cell) = kOwn;
     return coordinates(cell);
 }

@@ -12,44 +12,20 @@ namespace {
 
 constexpr std::size_t kMovesConsidered = 12;
 
-struct Style {
-    int sight;
-    std::size_t recall;
-    int whim;
-    bool seesThrees;
-    int foursDepth;
-};
-
-Style styleOf(Strength strength)
-{
-    if (strength == Strength::Easy) {
-        return {3, 3, 25, false, 0};
-    }
-    return {0, 0, 15, true, 4};
-}
-
 } // namespace
 
-CasualPlayer::CasualPlayer(Strength strength)
-{
-    const Style style = styleOf(strength);
-    sight_ = style.sight;
-    recall_ = style.recall;
-    whim_ = style.whim;
-    seesThrees_ = style.seesThrees;
-    foursDepth_ = style.foursDepth;
-}
+CasualPlayer::CasualPlayer(Strength strength) : play_(playOf(strength)) {}
 
 bool CasualPlayer::inSight(CellIndex cell, const MoveList& recent) const
 {
-    if (sight_ == 0 || recent.empty()) {
+    if (play_.sight == 0 || recent.empty()) {
         return true;
     }
-    const std::size_t first = recent.size() > recall_ ? recent.size() - recall_ : 0;
+    const std::size_t first = recent.size() > play_.recall ? recent.size() - play_.recall : 0;
     for (std::size_t index = first; index < recent.size(); ++index) {
         const CellIndex stone = recent[index];
-        if (std::abs(rowOf(stone) - rowOf(cell)) <= sight_
-            && std::abs(columnOf(stone) - columnOf(cell)) <= sight_) {
+        if (std::abs(rowOf(stone) - rowOf(cell)) <= play_.sight
+            && std::abs(columnOf(stone) - columnOf(cell)) <= play_.sight) {
             return true;
         }
     }
@@ -71,9 +47,9 @@ CellIndex CasualPlayer::choose(Position& position, const MoveList& recent, Force
             return cell;
         }
     }
-    if (foursDepth_ > 0) {
+    if (play_.foursDepth > 0) {
         try {
-            if (const CellIndex move = forcedWin.find(position, Side::Own, Attack::Fours, foursDepth_, deadline);
+            if (const CellIndex move = forcedWin.find(position, Side::Own, Attack::Fours, play_.foursDepth, deadline);
                 move != 0) {
                 return move;
             }
@@ -81,10 +57,10 @@ CellIndex CasualPlayer::choose(Position& position, const MoveList& recent, Force
             // No time to look for it: play by eye.
         }
     }
-    if (seesThrees_ && !mine.doubleFours.empty()) {
+    if (play_.seesThrees && !mine.doubleFours.empty()) {
         return mine.doubleFours.front();
     }
-    if (seesThrees_ && !theirs.doubleFours.empty()) {
+    if (play_.seesThrees && !theirs.doubleFours.empty()) {
         MoveList moves;
         candidates(position, Side::Own, mine, theirs, kMovesConsidered, moves);
         return moves.front();
@@ -96,7 +72,7 @@ CellIndex CasualPlayer::glance(Position& position, const MoveList& recent, std::
 {
     MoveList looking;
     bestLooking(position, Side::Own, kCellCount, looking);
-    std::uniform_int_distribution<int> taste(100 - whim_, 100 + whim_);
+    std::uniform_int_distribution<int> taste(100 - play_.whim, 100 + play_.whim);
     CellIndex best = 0;
     long bestLiking = -1;
     for (CellIndex cell : looking) {

@@ -30,11 +30,7 @@ private:
     bool inSight(CellIndex cell, const MoveList& recent) const;
     CellIndex glance(Position& position, const MoveList& recent, std::mt19937& random) const;
 
-    int sight_;          // cells around the last stones it looks at; 0 for all
-    std::size_t recall_; // how many of the last stones it keeps in mind
-    int whim_;           // percent by which its liking of a move may vary
-    bool seesThrees_;    // makes and stops threes
-    int foursDepth_;     // the longest forced win by fours it finds; 0 for none
+    const LevelPlay& play_;
 };
 
 } // namespace kesto::engine

@@ -38,29 +38,6 @@ constexpr int kCheckShare = 97;
 constexpr int kOpeningStones = 4; // up to here, equally good moves are chosen at random
 constexpr int kOpeningJitter = 3; // by this much at most
 
-// What a level does beyond the moves that need no thought. The two weakest
-// play by eye (see CasualPlayer); "hard" searches a few plies and finds
-// forced wins by fours only; the strongest does all it can.
-struct Reach {
-    bool byEye;
-    int searchDepth;
-    bool threatWins; // own forced wins by threes and fours, and the last check against the opponent's
-};
-
-Reach reachOf(Strength strength)
-{
-    switch (strength) {
-    case Strength::Easy:
-    case Strength::Medium:
-        return {true, 0, false};
-    case Strength::Hard:
-        return {false, 3, false};
-    case Strength::Strongest:
-        break;
-    }
-    return {false, Search::kMaxDepth, true};
-}
-
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -116,10 +93,10 @@ void Engine::follow(const Board& board, std::int16_t player)
     }
 }
 
-CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+CellIndex Engine::chooseMove(const Board& board, std::int16_t player, const Limits& limits,
                              const std::atomic<bool>* stop)
 {
-    Deadline deadline(budget, stop);
+    Deadline deadline(limits, stop);
     table_.nextMove();
     follow(board, player);
     lastDepth_ = 0;
@@ -128,8 +105,12 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chron
     if (position_.stones() == kCellCount) {
         return 0;
     }
-    const Reach reach = reachOf(strength_);
-    if (reach.byEye) {
+    const LevelPlay& play = playOf(strength_);
+    int searchDepth = play.searchDepth > 0 ? play.searchDepth : Search::kMaxDepth;
+    if (limits.depth > 0) {
+        searchDepth = std::min(searchDepth, limits.depth);
+    }
+    if (play.byEye) {
         if (position_.stones() == 0) {
             return obvious();
         }
@@ -146,14 +127,14 @@ CellIndex Engine::chooseMove(const Board& board, std::int16_t player, std::chron
     if (roots.size() == 1) {
         return roots.front();
     }
-    if (!reach.threatWins) {
-        return search(roots, reach.searchDepth, reach.threatWins, deadline);
+    if (!play.threatWins) {
+        return search(roots, searchDepth, play.threatWins, deadline);
     }
     if (const CellIndex move = forcedWin(Attack::ThreesAndFours, kThreatsDepth, kThreatsShare, deadline);
         move != 0) {
         return move;
     }
-    return search(roots, reach.searchDepth, reach.threatWins, deadline);
+    return search(roots, searchDepth, play.threatWins, deadline);
 }
 
 CellIndex Engine::obvious()

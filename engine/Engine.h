@@ -2,6 +2,7 @@
 
 #include "CasualPlayer.h"
 #include "ForcedWin.h"
+#include "Limits.h"
 #include "MoveList.h"
 #include "Position.h"
 #include "Strength.h"
@@ -10,7 +11,6 @@
 #include "game/GameState.h"
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <random>
 
@@ -36,9 +36,9 @@ public:
     Strength strength() const { return strength_; }
 
     // The cell `player` should play on `board` (any other stone is the
-    // opponent's), within `budget`. Returns 0 only when the board is full.
+    // opponent's), within `limits`. Returns 0 only when the board is full.
     // `stop`, when given and set, cuts the thinking short.
-    CellIndex chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+    CellIndex chooseMove(const Board& board, std::int16_t player, const Limits& limits,
                          const std::atomic<bool>* stop = nullptr);
 
     // How deep the last search went, in plies, and how many positions it saw.

@@ -17,9 +17,9 @@ GameReview::Verdict GameReview::after(const Board& board, std::int16_t player, C
     Position position;
     position.load(board, player);
     const TriedStone stone(position, cell, Side::Own);
-    Deadline deadline = Deadline::ofNodes(limits_.nodes, stop_);
+    Deadline deadline(Limits::ofNodes(question_.nodes), stop_);
     try {
-        return forcedWin_.wins(position, Side::Opponent, limits_.kind, limits_.threats, deadline) ? Verdict::Lost
+        return forcedWin_.wins(position, Side::Opponent, question_.kind, question_.threats, deadline) ? Verdict::Lost
                                                                                                    : Verdict::Holds;
     } catch (const TimeUp&) {
         return Verdict::Unknown;
@@ -30,10 +30,10 @@ CellIndex GameReview::ownWin(const Board& board, std::int16_t player, bool& unkn
 {
     Position position;
     position.load(board, player);
-    Deadline deadline = Deadline::ofNodes(limits_.nodes, stop_);
+    Deadline deadline(Limits::ofNodes(question_.nodes), stop_);
     unknown = false;
     try {
-        return forcedWin_.find(position, Side::Own, limits_.kind, limits_.threats, deadline);
+        return forcedWin_.find(position, Side::Own, question_.kind, question_.threats, deadline);
     } catch (const TimeUp&) {
         unknown = true;
         return 0;

@@ -18,7 +18,9 @@ namespace kesto::engine {
 // bounded by work, not time, so the answers are the same on any machine.
 class GameReview {
 public:
-    struct Limits {
+    // What each move is asked: whether a forced win of this kind, in so
+    // many threats, can be found with so much work.
+    struct Question {
         Attack kind = Attack::ThreesAndFours;
         int threats = 7;      // threats in the forced wins looked for
         long nodes = 200000;  // work allowed a question
@@ -66,7 +68,7 @@ public:
     using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
     // `stop`, when given and set, cuts every question short.
-    explicit GameReview(Limits limits, const std::atomic<bool>* stop = nullptr) : limits_(limits), stop_(stop) {}
+    explicit GameReview(Question question, const std::atomic<bool>* stop = nullptr) : question_(question), stop_(stop) {}
 
     // Reads `moves` back from the first, the sides taking turns.
     Summary review(const std::vector<CellIndex>& moves, const Progress& progress = {});
@@ -80,7 +82,7 @@ public:
 private:
     CellIndex ownWin(const Board& board, std::int16_t player, bool& unknown);
 
-    Limits limits_;
+    Question question_;
     const std::atomic<bool>* stop_;
     ForcedWin forcedWin_;
 };

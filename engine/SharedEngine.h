@@ -11,11 +11,11 @@ namespace kesto::engine {
 // each holds it in turn, so what one move learnt serves the next.
 class SharedEngine {
 public:
-    CellIndex chooseMove(const Board& board, std::int16_t player, std::chrono::milliseconds budget,
+    CellIndex chooseMove(const Board& board, std::int16_t player, const Limits& limits,
                          const std::atomic<bool>* stop)
     {
         const std::lock_guard lock(mutex_);
-        return engine_.chooseMove(board, player, budget, stop);
+        return engine_.chooseMove(board, player, limits, stop);
     }
 
     // Forgets the game; the next one is played at `strength`.

@@ -4,14 +4,25 @@ namespace kesto::engine {
 
 namespace {
 
-constexpr std::array<std::string_view, kStrengths.size()> kNames{"easy", "medium", "hard",
-                                                                 "strongest"};
+// By Strength: name, by eye, sight, recall, whim, sees threes, fours depth,
+// search depth, threat wins.
+constexpr std::array<LevelPlay, kStrengths.size()> kPlays{{
+    {"easy", true, 3, 3, 25, false, 0, 0, false},
+    {"medium", true, 0, 0, 15, true, 4, 0, false},
+    {"hard", false, 0, 0, 0, false, 0, 3, false},
+    {"strongest", false, 0, 0, 0, false, 0, 0, true},
+}};
 
 } // namespace
 
+const LevelPlay& playOf(Strength strength)
+{
+    return kPlays.at(static_cast<std::size_t>(strength));
+}
+
 std::string_view strengthName(Strength strength)
 {
-    return kNames.at(static_cast<std::size_t>(strength));
+    return playOf(strength).name;
 }
 
 std::optional<Strength> strengthFromName(std::string_view name)

@@ -18,36 +18,41 @@ constexpr int kMostMovesAhead = 20;
 
 } // namespace
 
-Deadline::Deadline(std::chrono::milliseconds budget, const std::atomic<bool>* stop)
-    : hard_(start_ + budget), budget_(budget), stop_(stop)
+Deadline::Deadline(const Limits& limits, const std::atomic<bool>* stop)
+    : budget_(limits.time.value_or(std::chrono::milliseconds{0})),
+      timed_(limits.time.has_value()),
+      stop_(stop),
+      nodes_(std::max(0L, limits.nodes)),
+      hardNodes_(nodes_)
 {
-}
-
-Deadline Deadline::ofNodes(long nodes, const std::atomic<bool>* stop)
-{
-    // Time enough never to be the bound.
-    constexpr std::chrono::hours kNoTimeLimit{24 * 365};
-    Deadline deadline(kNoTimeLimit, stop);
-    deadline.nodeLimit_ = std::max(1L, nodes);
-    return deadline;
+    hard_ = timed_ ? start_ + budget_ : Clock::time_point::max();
 }
 
 void Deadline::check() const
 {
-    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || (nodeLimit_ > 0 && ticks_ >= nodeLimit_)
-        || Clock::now() > hard_) {
+    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || (hardNodes_ > 0 && ticks_ >= hardNodes_)
+        || (timed_ && Clock::now() > hard_)) {
         throw TimeUp();
     }
 }
 
 bool Deadline::spent(int percent) const
 {
-    return Clock::now() - start_ > budget_ * percent / 100;
+    return (timed_ && Clock::now() - start_ > budget_ * percent / 100)
+        || (nodes_ > 0 && ticks_ >= nodes_ * percent / 100);
 }
 
-Deadline::Share::Share(Deadline& deadline, int percent) : deadline_(deadline), saved_(deadline.hard_)
+Deadline::Share::Share(Deadline& deadline, int percent)
+    : deadline_(deadline), saved_(deadline.hard_), savedNodes_(deadline.hardNodes_)
 {
-    deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * percent / 100);
+    if (deadline_.timed_) {
+        deadline_.hard_ = std::min(saved_, deadline_.start_ + deadline_.budget_ * percent / 100);
+    }
+    if (deadline_.nodes_ > 0) {
+        // At least one tick past what is spent, so that a share always ends.
+        const long share = std::max(1L, deadline_.nodes_ * percent / 100);
+        deadline_.hardNodes_ = std::min(savedNodes_, std::max(share, deadline_.ticks_ + 1));
+    }
 }
 
 std::chrono::milliseconds TimeKeeper::plan(const TimeRules& rules, const Board& board)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Limits.h"
 #include "game/GameState.h"
 
 #include <atomic>
@@ -26,22 +27,21 @@ public:
     using Clock = std::chrono::steady_clock;
 
     Deadline() = default;
-    Deadline(std::chrono::milliseconds budget, const std::atomic<bool>* stop);
-
-    // A bound by work instead of time: TimeUp comes at the `nodes`th tick,
-    // the same on any machine, however busy.
-    static Deadline ofNodes(long nodes, const std::atomic<bool>* stop = nullptr);
+    // The bounds of `limits` by time and by work: past the `nodes`th tick,
+    // TimeUp comes the same on any machine, however busy.
+    Deadline(const Limits& limits, const std::atomic<bool>* stop);
 
     // Throws TimeUp past the hard limit or once told to stop; reads the
     // clock only every so many calls, so it is cheap to call at every node.
     void tick()
     {
-        if ((++ticks_ & kTicksPerRead) == 0 || ticks_ == nodeLimit_) {
+        if ((++ticks_ & kTicksPerRead) == 0 || ticks_ == hardNodes_) {
             check();
         }
     }
     void check() const;
-    // Whether the share `percent`% of the budget has gone.
+    // Whether the share `percent`% of the budget (of time, of work, or of
+    // either) has gone.
     bool spent(int percent) const;
     // A limit of its own for a part of the thinking: while a Share lives,
     // the hard limit is `percent`% of the budget, counted from the start.
@@ -53,21 +53,28 @@ private:
     Clock::time_point start_ = Clock::now();
     Clock::time_point hard_ = start_;
     std::chrono::milliseconds budget_{0};
+    bool timed_ = true;
     const std::atomic<bool>* stop_ = nullptr;
     long ticks_ = 0;
-    long nodeLimit_ = 0; // 0: bounded by time alone
+    long nodes_ = 0;     // the whole budget of work; 0: no bound by work
+    long hardNodes_ = 0; // where the work stops now, shares included
 };
 
 class Deadline::Share {
 public:
     Share(Deadline& deadline, int percent);
-    ~Share() { deadline_.hard_ = saved_; }
+    ~Share()
+    {
+        deadline_.hard_ = saved_;
+        deadline_.hardNodes_ = savedNodes_;
+    }
     Share(const Share&) = delete;
     Share& operator=(const Share&) = delete;
 
 private:
     Deadline& deadline_;
     Clock::time_point saved_;
+    long savedNodes_;
 };
 
 // Plans the time of each move from the rules: about a move's share of what

@@ -13,10 +13,15 @@
 using kesto::Board;
 using kesto::CellIndex;
 using kesto::engine::Engine;
+using kesto::engine::Limits;
+
+Q_DECLARE_METATYPE(kesto::engine::Limits)
 
 namespace {
 
-constexpr std::chrono::milliseconds kBudget{300};
+// About what a move's time buys on a quiet machine, counted in positions so
+// that the verdicts are the same on a busy one and under the sanitizers.
+const Limits kBudget = Limits::ofNodes(150'000);
 
 Board position(const QList<int>& computer, const QList<int>& human)
 {
@@ -78,7 +83,9 @@ private slots:
     void saysWhatItsSearchFound();
     void winsAndBlocksOnRandomBoards();
     void opensInTheMiddleAndVaries();
+    void answersLegallyUnderATightBudget_data();
     void answersLegallyUnderATightBudget();
+    void limitsEndTheThinkingWhereTheySay();
 };
 
 void TestEngine::followsTheGameThroughTakebacks()
@@ -260,7 +267,7 @@ void TestEngine::winsAndBlocksOnRandomBoards()
             }
         }
         Engine engine(static_cast<unsigned>(trial));
-        const CellIndex move = engine.chooseMove(board, mover, std::chrono::milliseconds(5));
+        const CellIndex move = engine.chooseMove(board, mover, Limits::ofNodes(2'000));
         QVERIFY2(move >= 1 && move <= kesto::kCellCount && board.at(move) == kesto::kEmpty,
                  qPrintable(QString("trial %1: %2").arg(trial).arg(move)));
         if (!ownWins.isEmpty()) {
@@ -287,16 +294,43 @@ void TestEngine::opensInTheMiddleAndVaries()
     QVERIFY(openings.size() > 1);
 }
 
+void TestEngine::answersLegallyUnderATightBudget_data()
+{
+    QTest::addColumn<Limits>("limits");
+    QTest::newRow("no time at all") << Limits::ofTime(std::chrono::milliseconds(0));
+    QTest::newRow("one position") << Limits::ofNodes(1);
+    QTest::newRow("a few positions") << Limits::ofNodes(40);
+    QTest::newRow("one ply") << Limits::ofDepth(1);
+}
+
 void TestEngine::answersLegallyUnderATightBudget()
 {
-    // A crowded middle game and almost no time: still a move, on an empty
-    // cell. (How fast it plays is the benchmark's business.)
+    // A crowded middle game and almost nothing to think with: still a move,
+    // on an empty cell. (How fast it plays is the benchmark's business.)
+    QFETCH(Limits, limits);
     const Board board = position({34, 45, 46, 57, 63, 66, 24, 75}, {35, 44, 55, 56, 65, 54, 36, 67});
-    for (int budget : {0, 1, 20}) {
-        Engine engine(6);
-        const CellIndex move = engine.chooseMove(board, kComputer, std::chrono::milliseconds(budget));
-        QVERIFY(move >= 1 && move <= 100);
-        QCOMPARE(board.at(move), kesto::kEmpty);
+    Engine engine(6);
+    const CellIndex move = engine.chooseMove(board, kComputer, limits);
+    QVERIFY(move >= 1 && move <= 100);
+    QCOMPARE(board.at(move), kesto::kEmpty);
+}
+
+void TestEngine::limitsEndTheThinkingWhereTheySay()
+{
+    // Bounded by work, the same question gets the same answer and the same
+    // count of positions, however busy the machine; a depth bound caps the
+    // search's depth.
+    const Board board = position({45, 56}, {44, 55});
+    Engine first(11);
+    Engine second(11);
+    const Limits work = Limits::ofNodes(30'000);
+    QCOMPARE(first.chooseMove(board, kComputer, work), second.chooseMove(board, kComputer, work));
+    QCOMPARE(first.lastNodes(), second.lastNodes());
+    QVERIFY2(first.lastNodes() > 0 && first.lastNodes() <= 30'000, qPrintable(QString::number(first.lastNodes())));
+    for (int plies : {1, 2, 4}) {
+        Engine engine(11);
+        engine.chooseMove(board, kComputer, Limits::ofDepth(plies));
+        QCOMPARE(engine.lastDepth(), plies);
     }
 }
 

@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::int16_t kMe = 1;
 constexpr std::int16_t kThem = 2;
-const std::chrono::milliseconds kBudget{300};
+const kesto::engine::Limits kBudget = kesto::engine::Limits::ofNodes(150'000);
 
 // The engine follows the game stone by stone, as the window and the brain
 // let it: the stones of `moves` go down one at a time, sides alternating
@@ -95,7 +95,7 @@ void TestStrength::everyLevelPlaysNearTheStones()
         Board board;
         board.at(45) = kThem;
         for (int move = 0; move < 6; ++move) {
-            const CellIndex cell = engine.chooseMove(board, kMe, std::chrono::milliseconds(50));
+            const CellIndex cell = engine.chooseMove(board, kMe, kesto::engine::Limits::ofNodes(20'000));
             QVERIFY(board.at(cell) == kesto::kEmpty);
             bool near = false;
             for (int other = 1; other <= kesto::kCellCount; ++other) {

@@ -65,7 +65,7 @@ void ComputerPlayer::think(const Board& board, std::int16_t player)
     });
     thinking_ = QtConcurrent::run([board, player, engine = engine_, stop = stopThought_] {
         const auto budget = engine::TimeKeeper::plan({kThinkingMs, 0, -1}, board);
-        return engine->chooseMove(board, player, budget, stop.get());
+        return engine->chooseMove(board, player, engine::Limits::ofTime(budget), stop.get());
     });
     watcher->setFuture(thinking_);
 }

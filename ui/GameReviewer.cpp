@@ -27,7 +27,7 @@ void GameReviewer::start(const Game& game, QWidget* window)
     dialog_->show();
     working_ = true;
     work_->start([this, moves = record_.moves](const std::atomic<bool>& stop, const BackgroundWork::Tell& tell) {
-        engine::GameReview reader(kLimits, &stop);
+        engine::GameReview reader(kQuestion, &stop);
         const engine::GameReview::Summary summary = reader.review(moves, [this, &tell](std::size_t done, std::size_t total) {
             tell([this, done, total] {
                 if (dialog_) {

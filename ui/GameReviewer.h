@@ -23,7 +23,7 @@ class GameReviewer : public QObject {
 
 public:
     // What each question may cost.
-    static constexpr engine::GameReview::Limits kLimits{engine::Attack::ThreesAndFours, 7, 20000};
+    static constexpr engine::GameReview::Question kQuestion{engine::Attack::ThreesAndFours, 7, 20000};
 
     explicit GameReviewer(QObject* parent = nullptr);
 

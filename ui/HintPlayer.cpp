@@ -26,7 +26,7 @@ void HintPlayer::ask(const Board& board, std::int16_t player)
         // Each hint is a position of its own, whoever is to move in it.
         engine->newGame(engine::Strength::Strongest);
         const auto budget = engine::TimeKeeper::plan({ComputerPlayer::kThinkingMs, 0, -1}, board);
-        const CellIndex cell = engine->chooseMove(board, player, budget, &stop);
+        const CellIndex cell = engine->chooseMove(board, player, engine::Limits::ofTime(budget), &stop);
         tell([this, cell, player] {
             thinking_ = false;
             if (cell != 0) { // 0: a full board, nothing to hint
