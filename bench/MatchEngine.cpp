@@ -1,6 +1,6 @@
 #include "MatchEngine.h"
 
-#include "MatchOptions.h"
+#include "GameLines.h"
 #include "brain/Coordinates.h"
 
 #include <chrono>

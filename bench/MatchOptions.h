@@ -1,11 +1,8 @@
 #pragma once
 
-#include "game/Types.h"
-
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace kesto::match {
 
@@ -36,13 +33,5 @@ struct Options {
 // The options of the command line; nullopt when only the usage is asked
 // for. Throws std::runtime_error with a one-line reason on a bad argument.
 std::optional<Options> parseOptions(int argc, char* argv[]);
-
-// A cell written "x,y", both 0..9.
-std::optional<CellIndex> parseCell(const std::string& text);
-
-// The cells of a line of openings or of a recorded game (which says which
-// game it was before a colon). Throws std::runtime_error naming a word that
-// is not a cell.
-std::vector<CellIndex> cellsOfLine(const std::string& line);
 
 } // namespace kesto::match

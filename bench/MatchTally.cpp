@@ -7,7 +7,6 @@ namespace kesto::match {
 
 namespace {
 
-constexpr double kNormal95 = 1.96;
 constexpr int kGamesInPair = 2;
 
 std::size_t slot(MatchTally::Result result)
@@ -20,21 +19,32 @@ int halfPointsOf(MatchTally::Result result)
     return result == MatchTally::Result::Win ? 2 : result == MatchTally::Result::Draw ? 1 : 0;
 }
 
-// 1.96 standard errors of the mean of `values`, which each hold `count`
-// samples, about `mean`.
-template <typename Values>
-double margin(const Values& values, double mean)
-{
-    double spread = 0;
+// The mean of `values`, which each hold `count` samples, with their
+// variance and count.
+struct Spread {
+    double mean = 0;
+    double variance = 0;
     int samples = 0;
+};
+
+template <typename Values>
+Spread spreadOf(const Values& values)
+{
+    Spread spread;
+    double sum = 0;
     for (const auto& [value, count] : values) {
-        spread += count * (value - mean) * (value - mean);
-        samples += count;
+        sum += count * value;
+        spread.samples += count;
     }
-    if (samples == 0) {
-        return 0;
+    if (spread.samples == 0) {
+        return spread;
     }
-    return kNormal95 * std::sqrt(spread / samples) / std::sqrt(samples);
+    spread.mean = sum / spread.samples;
+    for (const auto& [value, count] : values) {
+        spread.variance += count * (value - spread.mean) * (value - spread.mean);
+    }
+    spread.variance /= spread.samples;
+    return spread;
 }
 
 } // namespace
@@ -67,13 +77,14 @@ double MatchTally::score() const
     return (count(Result::Win) + 0.5 * count(Result::Draw)) / std::max(1, games());
 }
 
-double MatchTally::gameMargin() const
+MatchTally::Interval MatchTally::gameInterval(double z) const
 {
     std::array<std::pair<double, int>, kResults> values{};
     for (const Result result : {Result::Win, Result::Draw, Result::Loss}) {
         values.at(slot(result)) = {halfPointsOf(result) / 2.0, count(result)};
     }
-    return margin(values, score());
+    const Spread spread = spreadOf(values);
+    return wilson(spread.mean, spread.variance, spread.samples, z);
 }
 
 std::array<int, MatchTally::kPairScores> MatchTally::pairs() const
@@ -88,20 +99,34 @@ std::array<int, MatchTally::kPairScores> MatchTally::pairs() const
     return byPoints;
 }
 
-double MatchTally::pairMargin() const
+MatchTally::Interval MatchTally::pairInterval(double z) const
 {
     const std::array<int, kPairScores> byPoints = pairs();
     std::array<std::pair<double, int>, kPairScores> values{};
-    double total = 0;
-    int complete = 0;
     for (std::size_t i = 0; i < byPoints.size(); ++i) {
         // A pair's score as a share of its two games' points.
         const double share = static_cast<double>(kPairScores - 1 - static_cast<int>(i)) / (2 * kGamesInPair);
         values.at(i) = {share, byPoints.at(i)};
-        total += share * byPoints.at(i);
-        complete += byPoints.at(i);
     }
-    return margin(values, total / std::max(1, complete));
+    const Spread spread = spreadOf(values);
+    return wilson(spread.mean, spread.variance, spread.samples, z);
+}
+
+MatchTally::Interval MatchTally::wilson(double mean, double variance, int samples, double z)
+{
+    if (samples == 0) {
+        return {};
+    }
+    // Results that vary less than wins and losses would at this mean are
+    // worth more samples of them; results that do not vary at all (every
+    // game the same) are taken as wins and losses.
+    const double bernoulli = mean * (1 - mean);
+    const double n = variance > 0 && bernoulli > 0 ? samples * bernoulli / variance : samples;
+    const double zz = z * z;
+    const double denominator = 1 + zz / n;
+    const double centre = (mean + zz / (2 * n)) / denominator;
+    const double half = z * std::sqrt(bernoulli / n + zz / (4 * n * n)) / denominator;
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
 } // namespace kesto::match

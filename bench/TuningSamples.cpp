@@ -1,6 +1,6 @@
 #include "TuningSamples.h"
 
-#include "MatchOptions.h"
+#include "GameLines.h"
 #include "engine/Position.h"
 #include "game/LineTest.h"
 

@@ -9,6 +9,8 @@
 // opening a line, cells "x,y" separated by blanks, the first player's first.
 // The games can be written down in the same form, to replay them.
 
+#include "Arguments.h"
+#include "GameLines.h"
 #include "MatchEngine.h"
 #include "MatchOptions.h"
 #include "MatchTally.h"
@@ -98,8 +100,11 @@ GameResult playGame(const Options& options, std::vector<CellIndex>& moves, int f
     std::array<EngineProcess, 2> engines{EngineProcess(options.commands[0]),
                                          EngineProcess(options.commands[1])};
     for (int e = 0; e < 2; ++e) {
+        // An engine that cannot start has not lost a game: the match is
+        // void.
         if (auto fault = engines.at(e).start(options.timeMs); !fault.empty()) {
-            return {1 - e, fault, 0};
+            throw std::runtime_error("engine " + std::to_string(e + 1) + " (" + options.commands.at(e)
+                                     + ") cannot start: " + fault);
         }
     }
     Board board; // 1: the first mover's stones, 2: the other's
@@ -146,30 +151,41 @@ double median(std::vector<double> values)
 
 void summary(const Options& options, const Tally& tally)
 {
+    using Interval = kesto::match::MatchTally::Interval;
     const kesto::match::MatchTally& results = tally.results;
     const double score = results.score();
-    const auto elo = [](double s) {
-        s = std::clamp(s, 0.001, 0.999);
-        return 400.0 * std::log10(s / (1.0 - s));
+    const auto elo = [](double s) { return 400.0 * std::log10(s / (1.0 - s)); };
+    // At 0 or 100% the Elo difference has no middle and no bound on one
+    // side: only the other, one-sided, is said.
+    const auto interval = [&](const char* from, Interval both, Interval oneSided) {
+        std::printf("score %.1f%% (95%% interval %s %.1f%% to %.1f%%), ", 100 * score, from, 100 * both.low,
+                    100 * both.high);
+        if (score >= 1) {
+            std::printf("Elo difference at least %+.0f (one-sided 95%%)\n", elo(oneSided.low));
+        } else if (score <= 0) {
+            std::printf("Elo difference at most %+.0f (one-sided 95%%)\n", elo(oneSided.high));
+        } else {
+            std::printf("Elo difference %+.0f (%+.0f to %+.0f)\n", elo(score), elo(both.low), elo(both.high));
+        }
     };
-    const auto interval = [&](const char* from, double margin) {
-        std::printf("score %.1f%% (95%% interval %s %.1f%% to %.1f%%), Elo difference %+.0f (%+.0f to %+.0f)\n",
-                    100 * score, from, 100 * std::max(0.0, score - margin), 100 * std::min(1.0, score + margin),
-                    elo(score), elo(score - margin), elo(score + margin));
+    const auto counted = [](int count, const char* one, const char* many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
     };
     std::printf("\n%s against %s, %d games, %lld ms a move\n", options.commands[0].c_str(),
                 options.commands[1].c_str(), results.games(), options.timeMs);
-    std::printf("first engine: %d wins, %d draws, %d losses\n", results.count(Result::Win),
-                results.count(Result::Draw), results.count(Result::Loss));
+    std::printf("first engine: %s, %s, %s\n", counted(results.count(Result::Win), "win", "wins").c_str(),
+                counted(results.count(Result::Draw), "draw", "draws").c_str(),
+                counted(results.count(Result::Loss), "loss", "losses").c_str());
     for (const bool first : {true, false}) {
         std::printf("  moving %-7s %d-%d-%d\n", first ? "first:" : "second:", results.count(first, Result::Win),
                     results.count(first, Result::Draw), results.count(first, Result::Loss));
     }
-    interval("by game", results.gameMargin());
+    constexpr double kOneSided = kesto::match::MatchTally::kOneSided95;
+    interval("by game", results.gameInterval(), results.gameInterval(kOneSided));
     const auto pairs = results.pairs();
     std::printf("openings played both ways, by the first engine's points: 2: %d, 1.5: %d, 1: %d, 0.5: %d, 0: %d\n",
                 pairs[0], pairs[1], pairs[2], pairs[3], pairs[4]);
-    interval("by opening", results.pairMargin());
+    interval("by opening", results.pairInterval(), results.pairInterval(kOneSided));
     for (int e = 0; e < 2; ++e) {
         const auto& times = tally.thinkMs[e];
         std::printf("engine %d think ms: median %.0f, max %.0f over %zu moves\n", e + 1, median(times),
@@ -181,8 +197,8 @@ void summary(const Options& options, const Tally& tally)
 
 int main(int argc, char* argv[])
 {
-    Options options;
-    try {
+    return kesto::bench::runProgram("brain_match", [&] {
+        Options options;
         const auto parsed = kesto::match::parseOptions(argc, argv);
         if (!parsed) {
             std::fputs(kesto::match::kUsage, stdout);
@@ -220,9 +236,6 @@ int main(int argc, char* argv[])
             std::fflush(stdout);
         }
         summary(options, tally);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "brain_match: %s\n", error.what());
-        return 2;
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kUsageStatus = 2; // called wrongly
+
 // A square that changes colour on each tick.
 class TickingSquare : public QWidget {
 public:
@@ -48,7 +50,7 @@ int main(int argc, char* argv[])
     bool ticking = false;
     if (argc > 2) {
         std::fprintf(stderr, "empty_window: at most one argument (see --help)\n");
-        return 1;
+        return kUsageStatus;
     }
     if (argc == 2) {
         if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
@@ -59,7 +61,7 @@ int main(int argc, char* argv[])
         }
         if (std::strcmp(argv[1], "--ticking") != 0) {
             std::fprintf(stderr, "empty_window: unknown argument %s (see --help)\n", argv[1]);
-            return 1;
+            return kUsageStatus;
         }
         ticking = true;
     }

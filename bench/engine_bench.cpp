@@ -81,18 +81,18 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             if (value == "first" || value == "second" || value == "both") {
                 options.moving = value == "first" ? Moving::First : value == "second" ? Moving::Second : Moving::Both;
             } else {
-                throw std::runtime_error("--moving must be first, second or both, not \"" + value + "\"");
+                throw kesto::bench::UsageError("--moving must be first, second or both, not \"" + value + "\"");
             }
         } else if (argument == "--verdicts") {
             options.verdictBudget = std::chrono::milliseconds(wholeNumber(value, 1, 3600000, argument));
         } else if (argument == "--level") {
             const auto strength = kesto::engine::strengthFromName(value);
             if (!strength) {
-                throw std::runtime_error("--level must be easy, medium, hard or strongest, not \"" + value + "\"");
+                throw kesto::bench::UsageError("--level must be easy, medium, hard or strongest, not \"" + value + "\"");
             }
             options.strength = *strength;
         } else {
-            throw std::runtime_error("unknown option " + argument + " (see --help)");
+            throw kesto::bench::UsageError("unknown option " + argument + " (see --help)");
         }
     });
     if (!run) {
@@ -357,17 +357,9 @@ void proveOpenings(const Options& options)
                 static_cast<long long>(budget.count()), lost, options.games);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
-    std::optional<Options> parsed;
-    try {
-        parsed = parseOptions(argc, argv);
-    } catch (const std::runtime_error& error) {
-        std::fprintf(stderr, "engine_bench: %s\n", error.what());
-        return EXIT_FAILURE;
-    }
+    const std::optional<Options> parsed = parseOptions(argc, argv);
     if (!parsed) {
         std::fputs(kUsage, stdout);
         return EXIT_SUCCESS;
@@ -398,4 +390,11 @@ int main(int argc, char* argv[])
         report("engine vs itself (P1)", selfPlay, budget);
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    return kesto::bench::runProgram("engine_bench", [&] { return run(argc, argv); });
 }

@@ -83,7 +83,7 @@ void printError(const char* what, const Games& games, const EvaluationWeights& w
 
 int main(int argc, char* argv[])
 {
-    try {
+    return kesto::bench::runProgram("eval_tune", [&] {
         int rounds = kDefaultRounds;
         Games games;
         std::vector<std::string> records;
@@ -94,16 +94,16 @@ int main(int argc, char* argv[])
                 return 0;
             }
             if (argument == "--rounds") {
-                if (i + 1 >= argc) {
-                    throw std::runtime_error("--rounds needs a value (see --help)");
-                }
-                rounds = static_cast<int>(kesto::bench::wholeNumber(argv[++i], 1, 1000000, argument));
+                rounds = static_cast<int>(
+                    kesto::bench::wholeNumber(kesto::bench::valueOf(argument, i, argc, argv), 1, 1000000, argument));
+            } else if (argument.rfind("--", 0) == 0) {
+                throw kesto::bench::UsageError("unknown option " + argument + " (see --help)");
             } else {
                 records.push_back(argument);
             }
         }
         if (records.empty()) {
-            throw std::runtime_error("no record given (see --help)");
+            throw kesto::bench::UsageError("no record given (see --help)");
         }
         for (const std::string& path : records) {
             readRecord(path, games);
@@ -117,8 +117,5 @@ int main(int argc, char* argv[])
         printWeights("kToMoveWeights", fitted.toMove);
         printWeights("kWaitingWeights", fitted.waiting);
         return 0;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "eval_tune: %s\n", error.what());
-        return 2;
-    }
+    });
 }

@@ -6,7 +6,7 @@
 // losses and draws, not a test.
 
 #include "Arguments.h"
-#include "MatchOptions.h"
+#include "GameLines.h"
 #include "brain/Coordinates.h"
 #include "engine/GameReview.h"
 
@@ -81,7 +81,7 @@ Options parseOptions(int argc, char* argv[], bool& help)
         } else if (argument == "--nodes") {
             options.question.nodes = static_cast<long>(wholeNumber(value, 1, 1000000000000, argument));
         } else {
-            throw std::runtime_error("unknown option " + argument + " (see --help)");
+            throw kesto::bench::UsageError("unknown option " + argument + " (see --help)");
         }
     });
     return options;
@@ -91,7 +91,7 @@ Options parseOptions(int argc, char* argv[], bool& help)
 
 int main(int argc, char* argv[])
 {
-    try {
+    return kesto::bench::runProgram("game_review", [&] {
         bool help = false;
         const Options options = parseOptions(argc, argv, help);
         if (help) {
@@ -109,8 +109,5 @@ int main(int argc, char* argv[])
             review(reviewer, options, moves);
         }
         return 0;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "game_review: %s\n", error.what());
-        return 2;
-    }
+    });
 }

@@ -21,7 +21,7 @@ seconds=${2:-20}
 for program in "$build/kesto" "$build/empty_window"; do
     [[ -x $program ]] || { echo "idle_cost: $program is not built" >&2; exit 1; }
 done
-[[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "idle_cost: SECONDS must be a whole number above 0" >&2; exit 1; }
+[[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "idle_cost: SECONDS must be a whole number above 0" >&2; exit 2; }
 
 source "$(dirname "$0")/private_display.sh"
 start_private_display idle_cost

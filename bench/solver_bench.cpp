@@ -6,7 +6,7 @@
 // in play. Prints figures; not a test.
 
 #include "Arguments.h"
-#include "MatchOptions.h"
+#include "GameLines.h"
 #include "engine/ForcedWin.h"
 #include "engine/Position.h"
 
@@ -113,7 +113,7 @@ Options parseOptions(int argc, char* argv[], bool& help)
         } else if (argument == "--time") {
             options.perQuestion = std::chrono::milliseconds(wholeNumber(value, 1, 3600000, argument));
         } else {
-            throw std::runtime_error("unknown option " + argument + " (see --help)");
+            throw kesto::bench::UsageError("unknown option " + argument + " (see --help)");
         }
     });
     return options;
@@ -123,7 +123,7 @@ Options parseOptions(int argc, char* argv[], bool& help)
 
 int main(int argc, char* argv[])
 {
-    try {
+    return kesto::bench::runProgram("solver_bench", [&] {
         bool help = false;
         const Options options = parseOptions(argc, argv, help);
         if (help) {
@@ -137,8 +137,5 @@ int main(int argc, char* argv[])
         }
         print(figures, options);
         return 0;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "solver_bench: %s\n", error.what());
-        return 2;
-    }
+    });
 }

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int kUsageStatus = 2; // called wrongly
+
 // No command is longer; the rest of a longer line is read and dropped.
 constexpr std::size_t kLongestLine = 4096;
 
@@ -31,6 +33,10 @@ std::optional<kesto::engine::Strength> strengthFrom(int argc, char* argv[])
         return kesto::engine::Strength::Strongest;
     }
     const std::string option = argv[1];
+    if (argc == 2 && option == "--level") {
+        std::fputs("kesto-brain: --level needs a value (see --help)\n", stderr);
+        return std::nullopt;
+    }
     if (argc == 3 && option == "--level") {
         if (const auto strength = kesto::engine::strengthFromName(argv[2])) {
             return strength;
@@ -53,7 +59,7 @@ int main(int argc, char* argv[])
     }
     const std::optional<kesto::engine::Strength> strength = strengthFrom(argc, argv);
     if (!strength) {
-        return EXIT_FAILURE;
+        return kUsageStatus;
     }
     std::ios::sync_with_stdio(false);
     kesto::brain::BrainProtocol brain{std::random_device{}(), *strength};

@@ -1,5 +1,6 @@
 // The match runner's reckoning: the score, its interval read game by game
-// and opening by opening, and the results with each colour.
+// and opening by opening (inside 0 to 100% however one-sided the match),
+// and the results with each colour.
 
 #include "bench/MatchTally.h"
 
@@ -9,7 +10,10 @@ using kesto::match::MatchTally;
 using Result = MatchTally::Result;
 using Pairs = std::array<int, MatchTally::kPairScores>;
 
+using Interval = MatchTally::Interval;
+
 Q_DECLARE_METATYPE(Pairs)
+Q_DECLARE_METATYPE(Interval)
 
 namespace {
 
@@ -41,6 +45,7 @@ class TestMatch : public QObject {
 private slots:
     void reckoning_data();
     void reckoning();
+    void oneSidedBoundAtTheExtremes();
     void colours();
 };
 
@@ -48,40 +53,53 @@ void TestMatch::reckoning_data()
 {
     QTest::addColumn<QString>("openings");
     QTest::addColumn<double>("score");
-    QTest::addColumn<double>("gameMargin");
+    QTest::addColumn<Interval>("byGame");
     QTest::addColumn<Pairs>("pairs");
-    QTest::addColumn<double>("pairMargin");
+    QTest::addColumn<Interval>("byOpening");
 
-    // Half the games won, half lost: one game's spread is 1/2, so the margin
-    // is 1.96 * 0.5 / sqrt(games). When the colour decides every game, each
-    // opening gives a point: the pairs do not vary, and the match says
-    // exactly what it measured.
-    QTest::newRow("the colour decides") << "WL WL WL WL" << 0.5 << 1.96 * 0.5 / std::sqrt(8.0)
-                                        << Pairs{0, 0, 4, 0, 0} << 0.0;
-    // The same games, each opening won or lost both ways: pair scores 1 and
-    // 0 spread 1/2 over two pairs.
-    QTest::newRow("the opening decides") << "WW LL" << 0.5 << 1.96 * 0.5 / 2.0 << Pairs{1, 0, 0, 0, 1}
-                                         << 1.96 * 0.5 / std::sqrt(2.0);
-    // An opening played only once counts in the score, not in the pairs.
-    // Games 1, 1/2, 1/2 about 2/3: spread sqrt((1/9 + 2/36) / 3).
-    QTest::newRow("a game without its pair") << "WD D" << 2.0 / 3 << 1.96 * std::sqrt((1.0 / 9 + 2.0 / 36) / 3) / std::sqrt(3.0)
-                                             << Pairs{0, 1, 0, 0, 0} << 0.0;
-    QTest::newRow("no games") << "" << 0.0 << 0.0 << Pairs{} << 0.0;
+    // Wilson's 95% interval for 5 of 10 is 23.66% to 76.34%, as the tables
+    // give it. Each opening gives a point both ways, so the pairs do not
+    // vary: they are read as 5 wins and losses, not as a certainty.
+    QTest::newRow("the colour decides") << "WL WL WL WL WL" << 0.5 << Interval{0.2366, 0.7634}
+                                        << Pairs{0, 0, 5, 0, 0} << Interval{0.1704, 0.8296};
+    // 4 of 4: from 4 / (4 + 1.96^2) to 100%; nothing certain, nothing beyond.
+    QTest::newRow("every game won") << "WW WW" << 1.0 << Interval{0.5101, 1.0} << Pairs{2, 0, 0, 0, 0}
+                                    << Interval{0.3424, 1.0};
+    QTest::newRow("every game lost") << "LL LL" << 0.0 << Interval{0.0, 0.4899} << Pairs{0, 0, 0, 0, 2}
+                                     << Interval{0.0, 0.6576};
+    // Games 1, 1/2, 1/2: a score of 2/3 that varies a sixth as much as wins
+    // and losses would, so the three games count as twelve: 8 of 12. An
+    // opening played only once counts in the score, not in the pairs.
+    QTest::newRow("draws vary less") << "WD D" << 2.0 / 3 << Interval{0.3906, 0.8619} << Pairs{0, 1, 0, 0, 0}
+                                     << Interval{0.1179, 0.9854};
+    QTest::newRow("no games") << "" << 0.0 << Interval{0.0, 1.0} << Pairs{} << Interval{0.0, 1.0};
 }
 
 void TestMatch::reckoning()
 {
     QFETCH(QString, openings);
     QFETCH(double, score);
-    QFETCH(double, gameMargin);
+    QFETCH(Interval, byGame);
     QFETCH(Pairs, pairs);
-    QFETCH(double, pairMargin);
+    QFETCH(Interval, byOpening);
 
     const MatchTally tally = tallyOf(openings);
     QVERIFY(qAbs(tally.score() - score) < 1e-9);
-    QVERIFY2(qAbs(tally.gameMargin() - gameMargin) < 1e-9, qPrintable(QString::number(tally.gameMargin())));
+    const auto near = [](Interval got, Interval want) {
+        return qAbs(got.low - want.low) < 1e-4 && qAbs(got.high - want.high) < 1e-4;
+    };
+    const auto text = [](Interval interval) { return QStringLiteral("%1 to %2").arg(interval.low).arg(interval.high); };
+    QVERIFY2(near(tally.gameInterval(), byGame), qPrintable(text(tally.gameInterval())));
     QCOMPARE(tally.pairs(), pairs);
-    QVERIFY2(qAbs(tally.pairMargin() - pairMargin) < 1e-9, qPrintable(QString::number(tally.pairMargin())));
+    QVERIFY2(near(tally.pairInterval(), byOpening), qPrintable(text(tally.pairInterval())));
+}
+
+void TestMatch::oneSidedBoundAtTheExtremes()
+{
+    // 4 of 4 leaves only a lower bound to give: 4 / (4 + 1.645^2).
+    const MatchTally tally = tallyOf("WW WW");
+    QVERIFY(qAbs(tally.gameInterval(MatchTally::kOneSided95).low - 0.5965) < 1e-4);
+    QCOMPARE(tally.gameInterval(MatchTally::kOneSided95).high, 1.0);
 }
 
 void TestMatch::colours()
