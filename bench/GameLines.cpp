@@ -2,6 +2,8 @@
 
 #include "Arguments.h"
 
+#include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
@@ -39,6 +41,36 @@ std::vector<CellIndex> cellsOfLine(const std::string& line)
         cells.push_back(*cell);
     }
     return cells;
+}
+
+std::vector<std::vector<CellIndex>> readOpenings(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) {
+        throw std::runtime_error("cannot read the openings file " + path);
+    }
+    std::vector<std::vector<CellIndex>> openings;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        const std::string where = path + " line " + std::to_string(number) + ": ";
+        std::vector<CellIndex> cells;
+        try {
+            cells = cellsOfLine(line);
+        } catch (const std::runtime_error& error) {
+            throw std::runtime_error(where + error.what());
+        }
+        const std::set<CellIndex> distinct(cells.begin(), cells.end());
+        if (distinct.size() != cells.size()) {
+            throw std::runtime_error(where + "a cell taken twice");
+        }
+        if (!cells.empty()) {
+            openings.push_back(std::move(cells));
+        }
+    }
+    if (openings.empty()) {
+        throw std::runtime_error("no openings in " + path);
+    }
+    return openings;
 }
 
 } // namespace kesto::match

@@ -19,4 +19,9 @@ std::optional<CellIndex> parseCell(const std::string& text);
 // is not a cell.
 std::vector<CellIndex> cellsOfLine(const std::string& line);
 
+// The openings of the file at `path`, one a line, the first player's stone
+// first. Throws std::runtime_error when it cannot be read, holds none, or
+// an opening is not one (a word that is no cell, a cell taken twice).
+std::vector<std::vector<CellIndex>> readOpenings(const std::string& path);
+
 } // namespace kesto::match

@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <random>
 
@@ -64,25 +63,9 @@ std::vector<Opening> randomOpenings(const Options& options)
 
 std::vector<Opening> fileOpenings(const std::string& path)
 {
-    std::ifstream file(path);
-    if (!file) {
-        throw std::runtime_error("cannot read the openings file " + path);
-    }
     std::vector<Opening> openings;
-    std::string line;
-    while (std::getline(file, line)) {
-        Opening opening;
-        try {
-            opening.cells = kesto::match::cellsOfLine(line);
-        } catch (const std::runtime_error& error) {
-            throw std::runtime_error(std::string("in the openings file: ") + error.what());
-        }
-        if (!opening.cells.empty()) {
-            openings.push_back(opening);
-        }
-    }
-    if (openings.empty()) {
-        throw std::runtime_error("no openings in " + path);
+    for (std::vector<CellIndex>& cells : kesto::match::readOpenings(path)) {
+        openings.push_back({std::move(cells)});
     }
     return openings;
 }

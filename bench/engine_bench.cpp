@@ -9,6 +9,7 @@
 //
 
 #include "Arguments.h"
+#include "GameLines.h"
 #include "brain/Coordinates.h"
 #include "engine/Engine.h"
 #include "engine/Score.h"
@@ -39,6 +40,8 @@ constexpr const char* kUsage =
     "  --games N           games against the simple opponent (default 200)\n"
     "  --time MS           time per move (default 350)\n"
     "  --opening-stones K  random opening: K stones a side in the middle 4 x 4 (default 1)\n"
+    "  --openings FILE     openings from FILE instead, one a line: cells \"x,y\" separated by\n"
+    "                      blanks, the first player's first (as brain_match reads them)\n"
     "  --moving C          against the simple opponent, the computer moves first, second\n"
     "                      or both (default both: each opening twice)\n"
     "  --self-play N       games against itself (default as many as --games)\n"
@@ -56,6 +59,8 @@ struct Options {
     int games = 200;
     std::chrono::milliseconds budget{350};
     int openingStones = 1;
+    std::string openingsFile;
+    std::vector<std::vector<CellIndex>> openings; // from --openings; none: random ones
     std::optional<int> selfPlayGames;
     Moving moving = Moving::Both;
     Strength strength = Strength::Strongest;
@@ -75,6 +80,16 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             options.budget = std::chrono::milliseconds(wholeNumber(value, 1, 3600000, argument));
         } else if (argument == "--opening-stones") {
             options.openingStones = static_cast<int>(wholeNumber(value, 0, 8, argument));
+        } else if (argument == "--openings") {
+            options.openingsFile = value;
+            options.openings = kesto::match::readOpenings(value);
+            // The games number the players from whoever moves after the
+            // opening.
+            for (const std::vector<CellIndex>& opening : options.openings) {
+                if (opening.size() % 2 != 0) {
+                    throw std::runtime_error("an opening of " + value + " leaves the second player to move");
+                }
+            }
         } else if (argument == "--self-play") {
             options.selfPlayGames = static_cast<int>(wholeNumber(value, 0, 100000, argument));
         } else if (argument == "--moving") {
@@ -162,12 +177,22 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
     return best;
 }
 
-// A varied opening: `stones` each side in the middle four rows and columns,
-// the same for the same seed.
-Board openingOf(unsigned seed, int stones, std::vector<CellIndex>& record)
+// The opening numbered `seed`: from the file, if openings were given (in
+// turn, over again when they run out), else `stones` each side at random in
+// the middle four rows and columns, the same for the same seed.
+Board openingOf(unsigned seed, const Options& options, std::vector<CellIndex>& record)
 {
-    std::mt19937 random(seed);
     Board board;
+    if (!options.openings.empty()) {
+        const std::vector<CellIndex>& cells = options.openings.at(seed % options.openings.size());
+        for (std::size_t index = 0; index < cells.size(); ++index) {
+            board.at(cells[index]) = static_cast<std::int16_t>(index % 2 + 1);
+            record.push_back(cells[index]);
+        }
+        return board;
+    }
+    std::mt19937 random(seed);
+    const int stones = options.openingStones;
     for (int stone = 0; stone < stones; ++stone) {
         for (std::int16_t player : {1, 2}) {
             CellIndex cell = 0;
@@ -207,7 +232,7 @@ int play(bool engineVsEngine, bool engineFirst, unsigned seed, const Options& op
 {
     std::vector<CellIndex>& record = game.stones;
     const std::chrono::milliseconds budget = options.budget;
-    Board board = openingOf(seed, options.openingStones, record);
+    Board board = openingOf(seed, options, record);
     kesto::engine::Engine first(engineSeed(seed, 1));
     kesto::engine::Engine second(engineSeed(seed, 2));
     first.setStrength(options.strength);
@@ -333,7 +358,7 @@ void proveOpenings(const Options& options)
     for (int number = 0; number < options.games; ++number) {
         const auto [opening, engineFirst] = pairingOf(number, options.moving);
         std::vector<CellIndex> stones;
-        Board board = openingOf(opening, options.openingStones, stones);
+        Board board = openingOf(opening, options, stones);
         bool proved = false;
         if (!engineFirst) {
             const CellIndex cell = baseline(board, 1, 2);
@@ -370,8 +395,11 @@ int run(int argc, char* argv[])
         return 0;
     }
     const std::chrono::milliseconds budget = options.budget;
-    std::printf("%d games per match, %lld ms per move, openings of %d stone(s) each, level %s\n",
-                options.games, static_cast<long long>(budget.count()), options.openingStones,
+    const std::string openings = options.openingsFile.empty()
+                                     ? "random openings of " + std::to_string(options.openingStones) + " stone(s) each"
+                                     : "openings from " + options.openingsFile;
+    std::printf("%d games per match, %lld ms per move, %s, level %s\n", options.games,
+                static_cast<long long>(budget.count()), openings.c_str(),
                 std::string(kesto::engine::strengthName(options.strength)).c_str());
 
     Tally versusBaseline = playBaseline(options);

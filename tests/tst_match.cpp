@@ -2,6 +2,7 @@
 // and opening by opening (inside 0 to 100% however one-sided the match),
 // and the results with each colour.
 
+#include "bench/GameLines.h"
 #include "bench/MatchTally.h"
 
 #include <QtTest>
@@ -47,6 +48,8 @@ private slots:
     void reckoning();
     void oneSidedBoundAtTheExtremes();
     void colours();
+    void readsOpenings_data();
+    void readsOpenings();
 };
 
 void TestMatch::reckoning_data()
@@ -116,6 +119,44 @@ void TestMatch::colours()
     QCOMPARE(tally.count(false, Result::Loss), 2);
     QCOMPARE(tally.count(Result::Loss), 2);
     QCOMPARE(tally.pairs(), (Pairs{0, 0, 1, 1, 0}));
+}
+
+void TestMatch::readsOpenings_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("openings"); // how many are read; -1: refused
+    QTest::addColumn<int>("first"); // the first opening's first cell
+    QTest::addColumn<QString>("reason");
+    // "x,y" counts from 0, x across: 5,4 is row 5, column 6.
+    QTest::newRow("two openings, a blank line") << QByteArray("5,4 6,3 3,3 5,3\n\n3,6 3,4\n") << 2
+                                                << static_cast<int>(kesto::cellAt(5, 6)) << QString();
+    QTest::newRow("a recorded game serves") << QByteArray("game 1, engine 1 first, draw: 4,4 5,5\n") << 1
+                                            << static_cast<int>(kesto::cellAt(5, 5)) << QString();
+    QTest::newRow("off the board") << QByteArray("4,4 10,2\n") << -1 << 0
+                                   << QStringLiteral("line 1: not a cell: 10,2");
+    QTest::newRow("a cell taken twice") << QByteArray("4,4\n4,4 5,5 4,4\n") << -1 << 0
+                                        << QStringLiteral("line 2: a cell taken twice");
+    QTest::newRow("nothing in it") << QByteArray("\n\n") << -1 << 0 << QStringLiteral("no openings in");
+}
+
+void TestMatch::readsOpenings()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, openings);
+    QFETCH(int, first);
+    QFETCH(QString, reason);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(text);
+    file.close();
+    try {
+        const auto read = kesto::match::readOpenings(file.fileName().toStdString());
+        QCOMPARE(static_cast<int>(read.size()), openings);
+        QCOMPARE(static_cast<int>(read.front().front()), first);
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(openings < 0, error.what());
+        QVERIFY2(QString(error.what()).contains(reason), error.what());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMatch)
