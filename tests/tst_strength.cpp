@@ -146,11 +146,11 @@ void TestStrength::brainCommandLine_data()
     QTest::addColumn<QString>("output");
 
     QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Usage: kesto-brain");
-    QTest::newRow("unknown level") << QStringList{QStringLiteral("--level"), QStringLiteral("ninja")} << 1
+    QTest::newRow("unknown level") << QStringList{QStringLiteral("--level"), QStringLiteral("ninja")} << 2
                                    << QStringLiteral("kesto-brain: --level must be");
-    QTest::newRow("level without a name") << QStringList{QStringLiteral("--level")} << 1
-                                          << QStringLiteral("kesto-brain: unknown argument");
-    QTest::newRow("stray argument") << QStringList{QStringLiteral("fast")} << 1
+    QTest::newRow("level without a name") << QStringList{QStringLiteral("--level")} << 2
+                                          << QStringLiteral("kesto-brain: --level needs a value");
+    QTest::newRow("stray argument") << QStringList{QStringLiteral("fast")} << 2
                                     << QStringLiteral("kesto-brain: unknown argument fast");
     QTest::newRow("a level plays") << QStringList{QStringLiteral("--level"), QStringLiteral("easy")} << 0
                                    << QStringLiteral("OK");
