@@ -47,6 +47,7 @@ struct Figures {
     std::vector<double> millis;
     int proved = 0;
     int timedOut = 0;
+    long long positions = 0; // looked at by the solver, in all
 };
 
 // Asks the question after each chosen move of one game.
@@ -76,6 +77,7 @@ void askAlong(const std::vector<CellIndex>& moves, const Options& options, Figur
             ++figures.timedOut;
         }
         figures.millis.push_back(Millis(std::chrono::steady_clock::now() - start).count());
+        figures.positions += deadline.ticks();
     }
 }
 
@@ -92,8 +94,8 @@ void print(Figures& figures, const Options& options)
         total += ms;
     }
     const auto percentile = [&](std::size_t percent) { return millis.at(millis.size() * percent / 100); };
-    std::printf("%zu positions, %d threats: %d forced wins, %d out of time\n", millis.size(), options.threats,
-                figures.proved, figures.timedOut);
+    std::printf("%zu positions, %d threats: %d forced wins, %d out of time; %lld positions looked at\n",
+                millis.size(), options.threats, figures.proved, figures.timedOut, figures.positions);
     std::printf("ms a question: mean %.2f, median %.2f, 90%% %.2f, 99%% %.2f, most %.1f\n",
                 total / static_cast<double>(millis.size()), percentile(50), percentile(90), percentile(99),
                 millis.back());

@@ -40,6 +40,8 @@ public:
         }
     }
     void check() const;
+    // How many ticks there have been: the positions looked at.
+    long ticks() const { return ticks_; }
     // Whether the share `percent`% of the budget (of time, of work, or of
     // either) has gone.
     bool spent(int percent) const;
