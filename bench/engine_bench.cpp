@@ -103,7 +103,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
         } else if (argument == "--level") {
             const auto strength = kesto::engine::strengthFromName(value);
             if (!strength) {
-                throw kesto::bench::UsageError("--level must be easy, medium, hard or strongest, not \"" + value + "\"");
+                throw kesto::bench::UsageError("--level must be easy, medium, hard or strongest, not \"" + value
+                                               + "\"");
             }
             options.strength = *strength;
         } else {
@@ -168,7 +169,7 @@ CellIndex baseline(const Board& board, std::int16_t me, std::int16_t them)
     CellIndex best = cells.front();
     int bestScore = -1;
     for (CellIndex cell : cells) {
-        const int score = kesto::engine::Engine::quickScore(board, me, cell);
+        const int score = kesto::engine::CasualPlayer::glanceScore(board, me, cell);
         if (score > bestScore) {
             bestScore = score;
             best = cell;

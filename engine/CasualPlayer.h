@@ -25,6 +25,11 @@ public:
     CellIndex choose(Position& position, const MoveList& recent, ForcedWin& forcedWin,
                      Deadline& deadline, std::mt19937& random) const;
 
+    // How a move looks at a glance: what a stone of `player` on the empty
+    // `cell` adds to the runs of five cells through it that are still open
+    // to `player`, plus what it spoils of those open to the other side.
+    static int glanceScore(const Board& board, std::int16_t player, CellIndex cell);
+
 private:
     // Whether the player looks at `cell` at all.
     bool inSight(CellIndex cell, const MoveList& recent) const;

@@ -248,11 +248,4 @@ CellIndex Engine::safest(MoveList& roots, CellIndex choice, Deadline& deadline)
     });
 }
 
-int Engine::quickScore(const Board& board, std::int16_t player, CellIndex cell)
-{
-    Position position;
-    position.load(board, player);
-    return position.moveScore(cell, Side::Own);
-}
-
 } // namespace kesto::engine

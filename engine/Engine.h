@@ -49,11 +49,6 @@ public:
     int lastScore() const { return lastScore_; }
     long lastNodes() const { return lastNodes_; }
 
-    // A quick score of playing `cell` for `player`: what it builds for the
-    // player plus what it spoils for the opponent. Used by the simple
-    // opponent of the benchmark.
-    static int quickScore(const Board& board, std::int16_t player, CellIndex cell);
-
 private:
     void follow(const Board& board, std::int16_t player);
     // A move that needs no thought: the first stone, a five, a block.

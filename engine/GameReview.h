@@ -68,7 +68,10 @@ public:
     using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
     // `stop`, when given and set, cuts every question short.
-    explicit GameReview(Question question, const std::atomic<bool>* stop = nullptr) : question_(question), stop_(stop) {}
+    explicit GameReview(Question question, const std::atomic<bool>* stop = nullptr)
+        : question_(question), stop_(stop)
+    {
+    }
 
     // Reads `moves` back from the first, the sides taking turns.
     Summary review(const std::vector<CellIndex>& moves, const Progress& progress = {});
