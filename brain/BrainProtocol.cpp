@@ -124,7 +124,8 @@ bool isFull(const Board& board)
 
 } // namespace
 
-BrainProtocol::BrainProtocol(unsigned seed, engine::Strength strength) : engine_(seed)
+BrainProtocol::BrainProtocol(unsigned seed, engine::Strength strength, const engine::Limits& bounds)
+    : engine_(seed), bounds_(bounds)
 {
     engine_.setStrength(strength);
 }
@@ -286,8 +287,9 @@ std::string BrainProtocol::move()
     if (isFull(board_)) {
         return "ERROR the board is full";
     }
-    const auto budget = engine::TimeKeeper::plan(rules_, board_);
-    const CellIndex cell = engine_.chooseMove(board_, kOwn, engine::Limits::ofTime(budget));
+    engine::Limits limits = bounds_;
+    limits.time = engine::TimeKeeper::plan(rules_, board_);
+    const CellIndex cell = engine_.chooseMove(board_, kOwn, limits);
     board_.at(cell) = kOwn;
     return coordinates(cell);
 }

@@ -24,7 +24,11 @@ class BrainProtocol {
 public:
     static constexpr std::size_t kEchoLimit = 80;
 
-    explicit BrainProtocol(unsigned seed, engine::Strength strength = engine::Strength::Strongest);
+    // `bounds` may bound each move by positions or depth as well as by the
+    // tournament's time: for matches that give the same games on a busy
+    // machine.
+    explicit BrainProtocol(unsigned seed, engine::Strength strength = engine::Strength::Strongest,
+                           const engine::Limits& bounds = {});
 
     // The lines to answer `line` with (often one, sometimes none).
     std::vector<std::string> handle(std::string_view line);
@@ -48,6 +52,7 @@ private:
     std::string move();
 
     engine::Engine engine_;
+    engine::Limits bounds_;
     engine::TimeRules rules_;
     Board board_;
     std::string boardFault_; // the first wrong line of a BOARD block

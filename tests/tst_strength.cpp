@@ -154,6 +154,14 @@ void TestStrength::brainCommandLine_data()
                                     << QStringLiteral("kesto-brain: unknown argument fast");
     QTest::newRow("a level plays") << QStringList{QStringLiteral("--level"), QStringLiteral("easy")} << 0
                                    << QStringLiteral("OK");
+    QTest::newRow("bounded by positions and depth")
+        << QStringList{QStringLiteral("--nodes"), QStringLiteral("5000"), QStringLiteral("--depth"), QStringLiteral("3"),
+                       QStringLiteral("--level"), QStringLiteral("hard")}
+        << 0 << QStringLiteral("OK");
+    QTest::newRow("nodes without a count") << QStringList{QStringLiteral("--nodes")} << 2
+                                           << QStringLiteral("kesto-brain: --nodes needs a value");
+    QTest::newRow("no depth at all") << QStringList{QStringLiteral("--depth"), QStringLiteral("0")} << 2
+                                     << QStringLiteral("kesto-brain: --depth must be a whole number from 1 to 100");
 }
 
 void TestStrength::brainCommandLine()
