@@ -23,14 +23,14 @@ Deadline::Deadline(const Limits& limits, const std::atomic<bool>* stop)
       timed_(limits.time.has_value()),
       stop_(stop),
       nodes_(std::max(0L, limits.nodes)),
-      hardNodes_(nodes_)
+      hardNodes_(nodes_ > 0 ? nodes_ : std::numeric_limits<long>::max())
 {
     hard_ = timed_ ? start_ + budget_ : Clock::time_point::max();
 }
 
 void Deadline::check() const
 {
-    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || (hardNodes_ > 0 && ticks_ >= hardNodes_)
+    if ((stop_ != nullptr && stop_->load(std::memory_order_relaxed)) || ticks_ >= hardNodes_
         || (timed_ && Clock::now() > hard_)) {
         throw TimeUp();
     }

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <limits>
 
 namespace kesto::engine {
 
@@ -35,7 +36,7 @@ public:
     // clock only every so many calls, so it is cheap to call at every node.
     void tick()
     {
-        if ((++ticks_ & kTicksPerRead) == 0 || ticks_ == hardNodes_) {
+        if ((++ticks_ & kTicksPerRead) == 0 || ticks_ >= hardNodes_) {
             check();
         }
     }
@@ -58,8 +59,8 @@ private:
     bool timed_ = true;
     const std::atomic<bool>* stop_ = nullptr;
     long ticks_ = 0;
-    long nodes_ = 0;     // the whole budget of work; 0: no bound by work
-    long hardNodes_ = 0; // where the work stops now, shares included
+    long nodes_ = 0; // the whole budget of work; 0: no bound by work
+    long hardNodes_ = std::numeric_limits<long>::max(); // where the work stops now, shares included
 };
 
 class Deadline::Share {

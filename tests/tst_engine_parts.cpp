@@ -31,6 +31,8 @@ private slots:
     void checksItsChoice();
     void plansItsTime_data();
     void plansItsTime();
+    void sharesWork_data();
+    void sharesWork();
 };
 
 void TestEngineParts::forcedWins_data()
@@ -158,6 +160,51 @@ void TestEngineParts::plansItsTime()
         board.at(cell) = kHuman;
     }
     QCOMPARE(kesto::engine::TimeKeeper::plan({turn, match, left}, board).count(), planned);
+}
+
+void TestEngineParts::sharesWork_data()
+{
+    // Bounded by work, a share of the thinking is a share of the positions:
+    // the part ends at its share, counted from the start, and what is left
+    // after it is the rest of the whole.
+    QTest::addColumn<long>("nodes");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<long>("spentBefore"); // ticks already gone when the share begins
+    QTest::addColumn<long>("shareEndsAt");
+    QTest::newRow("a fifth") << 1000L << 20 << 0L << 200L;
+    QTest::newRow("begun part-way") << 1000L << 40 << 150L << 400L;
+    QTest::newRow("already spent: one more") << 1000L << 30 << 500L << 501L;
+    QTest::newRow("all of it") << 1000L << 100 << 0L << 1000L;
+    QTest::newRow("fewer than a hundred") << 7L << 50 << 0L << 3L;
+}
+
+void TestEngineParts::sharesWork()
+{
+    QFETCH(long, nodes);
+    QFETCH(int, percent);
+    QFETCH(long, spentBefore);
+    QFETCH(long, shareEndsAt);
+    using kesto::engine::Deadline;
+    Deadline deadline(kesto::engine::Limits::ofNodes(nodes), nullptr);
+    // Ticks until the bound in force throws, counting them all.
+    const auto tickUntilDone = [&deadline] {
+        try {
+            for (;;) {
+                deadline.tick();
+            }
+        } catch (const kesto::engine::TimeUp&) {
+        }
+        return deadline.ticks();
+    };
+    for (long tick = 0; tick < spentBefore; ++tick) {
+        deadline.tick();
+    }
+    {
+        const Deadline::Share share(deadline, percent);
+        QCOMPARE(tickUntilDone(), shareEndsAt);
+    }
+    QVERIFY(deadline.spent(percent));
+    QCOMPARE(tickUntilDone(), std::max(nodes, shareEndsAt + 1));
 }
 
 QTEST_APPLESS_MAIN(TestEngineParts)
