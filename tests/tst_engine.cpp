@@ -22,6 +22,8 @@ namespace {
 // About what a move's time buys on a quiet machine, counted in positions so
 // that the verdicts are the same on a busy one and under the sanitizers.
 const Limits kBudget = Limits::ofNodes(150'000);
+// What a move at 300 ms buys, for the positions where that is the question.
+const Limits kMoveAt300Ms = Limits::ofNodes(400'000);
 
 Board position(const QList<int>& computer, const QList<int>& human)
 {
@@ -80,6 +82,8 @@ private slots:
     void findsAForcedWinByThreesAndPlaysItOut();
     void stopsAForcedWinByThreesBeforeItStarts();
     void delaysAForcedLoss();
+    void findsTheQuietDefence_data();
+    void findsTheQuietDefence();
     void saysWhatItsSearchFound();
     void winsAndBlocksOnRandomBoards();
     void opensInTheMiddleAndVaries();
@@ -216,6 +220,37 @@ void TestEngine::delaysAForcedLoss()
     Engine engine(5);
     const CellIndex move = engine.chooseMove(position({1, 2, 91}, {44, 45, 46, 47}), kComputer, kBudget);
     QVERIFY2(move == 43 || move == 48, qPrintable(QString::number(move)));
+}
+
+void TestEngine::findsTheQuietDefence_data()
+{
+    // Positions from self-play games at 50 ms a move where the side to move
+    // played on quietly and lost: every move but those given leaves the
+    // opponent a forced win by threes and fours (game_review, 200,000
+    // positions a move; each holding move checked to nine threats, each
+    // move played to lose within them). Nothing is forced yet; the defence
+    // is a quiet stone that spoils the build-up before it threatens.
+    QTest::addColumn<QList<int>>("computer");
+    QTest::addColumn<QList<int>>("human");
+    QTest::addColumn<QList<int>>("holding");
+    QTest::newRow("game 13, move 14") << QList<int>{36, 47, 55, 56, 5, 53} << QList<int>{35, 44, 25, 45, 15, 26, 54}
+                                      << QList<int>{29, 38, 74};
+    QTest::newRow("game 40, move 8") << QList<int>{56, 47, 75} << QList<int>{45, 55, 65, 36}
+                                     << QList<int>{25, 27, 34, 35, 37, 63};
+    QTest::newRow("game 26, move 6") << QList<int>{45, 65} << QList<int>{37, 35, 26} << QList<int>{34, 36, 38, 47, 56};
+    QTest::newRow("game 29, move 6") << QList<int>{47, 45} << QList<int>{35, 44, 34} << QList<int>{33, 36, 54};
+    QTest::newRow("game 7, move 10") << QList<int>{56, 34, 77, 37} << QList<int>{54, 67, 57, 47, 76}
+                                     << QList<int>{16, 35, 36, 65, 66, 68};
+}
+
+void TestEngine::findsTheQuietDefence()
+{
+    QFETCH(QList<int>, computer);
+    QFETCH(QList<int>, human);
+    QFETCH(QList<int>, holding);
+    Engine engine(12);
+    const CellIndex move = engine.chooseMove(position(computer, human), kComputer, kMoveAt300Ms);
+    QVERIFY2(holding.contains(move), qPrintable(QString::number(move)));
 }
 
 void TestEngine::saysWhatItsSearchFound()
