@@ -62,7 +62,7 @@ constexpr std::uint64_t spread(unsigned group)
 }
 
 constexpr auto kSpread = [] {
-    std::array<std::uint64_t, 256> table{};
+    std::array<std::uint64_t, std::size_t{1} << (2 * kGroupBits)> table{}; // every kind
     for (unsigned kind = 0; kind < table.size(); ++kind) {
         table[kind] = spread(kind & kGroupMask) | (spread(kind >> kGroupBits) << kSideCountShift);
     }
@@ -71,7 +71,8 @@ constexpr auto kSpread = [] {
 
 unsigned countOf(std::uint64_t counts, std::size_t side, unsigned which)
 {
-    return static_cast<unsigned>((counts >> (side * kSideCountShift + which * kCountBits)) & 0xFFU);
+    constexpr std::uint64_t kCountMask = (std::uint64_t{1} << kCountBits) - 1;
+    return static_cast<unsigned>((counts >> (side * kSideCountShift + which * kCountBits)) & kCountMask);
 }
 
 constexpr unsigned kFives = 0;
@@ -111,11 +112,11 @@ std::size_t at(int index)
 
 } // namespace
 
-inline bool ThreatCells::setKind(CellIndex cell, std::size_t direction, Kind kind)
+inline void ThreatCells::setKind(CellIndex cell, std::size_t direction, Kind kind)
 {
     Kind& kept = kinds_[at(cell)][direction];
     if (kept == kind) {
-        return false; // the common case: the line changed, its threats did not
+        return; // the common case: the line changed, its threats did not
     }
     Counts& counts = counts_[at(cell)];
     counts = counts - kSpread[kept] + kSpread[kind];
@@ -123,7 +124,6 @@ inline bool ThreatCells::setKind(CellIndex cell, std::size_t direction, Kind kin
     if (const ReachBits reaches = reachesOf(counts); reaches != reaches_[at(cell)]) {
         sortIntoReaches(cell, reaches);
     }
-    return true;
 }
 
 void ThreatCells::place(CellIndex cell, const LineWords& words)

@@ -49,8 +49,8 @@ private:
     // Reaches of both sides, a four-bit group a side, a bit by Reach.
     using ReachBits = std::uint8_t;
 
-    // Sets the kind of a line of the empty `cell`; true if it changed.
-    bool setKind(CellIndex cell, std::size_t direction, Kind kind);
+    // Sets the kind of a line of the empty `cell`, and where the cell stands.
+    void setKind(CellIndex cell, std::size_t direction, Kind kind);
     void sortIntoReaches(CellIndex cell, ReachBits reaches);
     void readAround(CellIndex cell, const LineWords& words, bool remember);
 
