@@ -32,13 +32,6 @@ class LineCode {
 public:
     static constexpr int kReach = kLineLength - 1; // cells looked at on either side
     static constexpr std::size_t kDirections = 4; // across, down and both diagonals
-    // Across, down, down to the right, down to the left, as steps in rows
-    // and columns: the order of a cell's lines everywhere.
-    struct Step {
-        int rows;
-        int columns;
-    };
-    static constexpr std::array<Step, kDirections> kSteps{{{0, 1}, {1, 0}, {1, 1}, {1, -1}}};
     using Code = std::uint16_t;
     using Codes = std::array<Code, kDirections>; // a cell's four lines
     using Shapes = std::array<Shape, kDirections>;
@@ -69,13 +62,8 @@ public:
 
     static constexpr std::size_t kCodes = std::size_t{1} << (4 * kReach); // every line there is
 
-    // The shapes for both sides (by slot) of every code, kCodes of them: for
-    // a reader that looks up many lines, one fetch of the table.
-    using BothShapes = std::array<Shape, 2>;
-    static const BothShapes* shapeTable() { return table().data(); }
-
 private:
-    using Table = std::vector<BothShapes>; // kCodes long
+    using Table = std::vector<std::array<Shape, 2>>; // kCodes long
     static const Table& table();
 };
 

@@ -1,31 +1,28 @@
 #pragma once
 
-#include "CellSet.h"
 #include "CellShapes.h"
 #include "Geometry.h"
-#include "LineWords.h"
 #include "Side.h"
-#include "ThreatCells.h"
 #include "game/GameState.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
 namespace kesto::engine {
 
-// The board as the computer player keeps it while it thinks: the stones, as
-// the rules' board and as the lines they lie on, a key naming the position,
-// where each side threatens (see ThreatCells) and what a stone on each empty
-// cell is worth (see CellShapes), all kept in step stone by stone as moves
-// are tried and taken back.
+// The board as the computer player keeps it while it thinks: whose stone is
+// on each cell, how many stones each side has in every five-cell window, a
+// key naming the position, and what a stone on each empty cell would make of
+// its lines, all kept in step stone by stone as moves are tried and taken
+// back.
 class Position {
 public:
-    using Reach = ThreatCells::Reach;
     // The rules' player numbers that board() gives the two sides, by slot.
     static constexpr std::array<std::int16_t, 2> kPlayerOf{1, 2};
 
-    Position() = default;
+    Position();
 
     // Takes the stones of `board`: `own`'s are Side::Own, every other
     // player's Side::Opponent.
@@ -34,7 +31,7 @@ public:
     void place(CellIndex cell, Side side);
     void lift(CellIndex cell);
 
-    bool isEmpty(CellIndex cell) const { return board_.at(cell) == kEmpty; }
+    bool isEmpty(CellIndex cell) const { return owner_.at(at(cell)) == kNobody; }
     std::optional<Side> owner(CellIndex cell) const;
     // The stones, by the player numbers of kPlayerOf.
     const Board& board() const { return board_; }
@@ -44,17 +41,22 @@ public:
     // Whether an empty cell lies within reach of a stone.
     bool nearStone(CellIndex cell) const { return near_.at(at(cell)) > 0; }
 
-    // The empty cells where a stone of `side` makes five, a four, two ways
-    // to five or a three (see ThreatCells).
-    const CellSet& cells(Side side, Reach reach) const { return threats_.cells(side, reach); }
-    // See ThreatCells: whether a stone makes a three, and whether a stone
-    // leaves a side two ways to five.
-    bool makesNewTwoWays(CellIndex cell, Side side) const { return threats_.makesNewTwoWays(cell, side, words_); }
-    bool twoWaysLeftAfter(CellIndex stone, Side stoneSide, Side side) const
-    {
-        return threats_.twoWaysLeftAfter(stone, stoneSide, side, words_);
-    }
+    int count(int window, Side side) const { return counts_.at(at(window)).at(slot(side)); }
 
+    // Windows worth a look for threats: those where `side` has two stones,
+    // or three or four, and the other side none. Calls `visit(window)` for
+    // each, in order.
+    enum class Fill : std::uint8_t { Two, ThreeOrFour };
+    template <typename Visit>
+    void forEachWindow(Fill fill, Side side, Visit visit) const
+    {
+        const auto& words = marked_.at(static_cast<std::size_t>(fill)).at(slot(side));
+        for (std::size_t word = 0; word < words.size(); ++word) {
+            for (std::uint64_t bits = words.at(word); bits != 0; bits &= bits - 1) {
+                visit(static_cast<int>(word * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+            }
+        }
+    }
     int stones() const { return stones_; }
     // The key that names the position with `side` to move.
     std::uint64_t keyToMove(Side side) const { return key_ ^ Geometry::get().toMoveKeys.at(slot(side)); }
@@ -68,17 +70,24 @@ public:
     int shapeScore(CellIndex cell, Side side) const;
     // What stones of `side` would make on all the empty cells together,
     // counted afresh: what the evaluation's weights are fitted to.
-    ShapeTally shapeTally(Side side) const { return CellShapes::tally(side, words_); }
+    ShapeTally shapeTally(Side side) const { return shapes_.tally(side); }
 
 private:
+    static constexpr std::int8_t kNobody = -1;
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
+    void countWindows(CellIndex cell, Side side, int change);
+    void mark(int window, Side side);
 
-    Board board_;
-    LineWords words_;
-    ThreatCells threats_;
+    static constexpr std::size_t kWords = (Geometry::kWindowCount + 63) / 64;
+    using WindowSet = std::array<std::uint64_t, kWords>;
+
+    std::array<std::int8_t, kCellCount + 1> owner_{};
     std::array<int, kCellCount + 1> near_{};
+    std::array<std::array<int, 2>, Geometry::kWindowCount> counts_{};
+    std::array<std::array<WindowSet, 2>, 2> marked_{}; // by Fill, then by side
     // Read lazily: asking for a worth is not a change to the position.
     mutable CellShapes shapes_;
+    Board board_;
     std::uint64_t key_ = 0;
     int stones_ = 0;
 };

@@ -6,7 +6,7 @@
 
 namespace kesto::engine {
 
-// What one side threatens, read off the line shapes of a position.
+// What one side threatens, read off the windows of a position.
 struct Threats {
     MoveList wins;        // cells where it completes five now
     MoveList fours;       // cells where a stone makes a four: one way to five
